@@ -1,0 +1,53 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// An INI text held in memory. Sections keep the order of their first
+// appearance; a repeated section header continues the earlier section, and a
+// repeated key answers with its last value. Skin options use case-sensitive
+// matching, everything else the usual case-insensitive one.
+class TMemIniFile {
+ public:
+  explicit TMemIniFile(bool caseSensitive = false) : FCaseSensitive(caseSensitive) {}
+
+  bool CaseSensitive() const { return FCaseSensitive; }
+  void Clear();
+  // Replaces the contents with the parsed text (lines end in LF, CR LF or CR).
+  void SetText(std::string_view text);
+  void LoadFromFile(const std::string& path);
+
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  // A missing key or a value that is not a 32-bit integer gives def.
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
+  // "." is the decimal separator whatever the locale; malformed values give def.
+  double ReadFloat(std::string_view section, std::string_view key, double def) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+
+  bool SectionExists(std::string_view section) const;
+  bool ValueExists(std::string_view section, std::string_view key) const;
+  // Section names in file order; the keys of one section in order of first appearance.
+  std::vector<std::string> ReadSections() const;
+  std::vector<std::string> ReadSection(std::string_view section) const;
+
+ private:
+  struct Section {
+    std::string Name;
+    std::vector<std::string> Keys;
+    std::unordered_map<std::string, std::string> Values;  // folded key -> last value
+  };
+
+  std::string Fold(std::string_view name) const;
+  const std::string* Find(std::string_view section, std::string_view key) const;
+  Section& AddSection(std::string_view name);
+  void AddValue(Section& section, std::string_view key, std::string_view value);
+
+  bool FCaseSensitive;
+  std::vector<Section> FSections;
+  std::unordered_map<std::string, size_t> FSectionIndex;  // folded name -> position
+};

@@ -1,0 +1,101 @@
+#include "base/StrUtils.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+char UpChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+}  // namespace
+
+std::string UpperCase(std::string_view s) {
+  std::string result(s);
+  for (char& c : result) c = UpChar(c);
+  return result;
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (UpChar(a[i]) != UpChar(b[i])) return false;
+  return true;
+}
+
+bool StartsText(std::string_view prefix, std::string_view s) {
+  return s.size() >= prefix.size() && SameText(prefix, s.substr(0, prefix.size()));
+}
+
+bool EndsText(std::string_view suffix, std::string_view s) {
+  return s.size() >= suffix.size() && SameText(suffix, s.substr(s.size() - suffix.size()));
+}
+
+std::string_view TrimLeft(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  return s.substr(i);
+}
+
+std::string_view TrimRight(std::string_view s) {
+  size_t n = s.size();
+  while (n > 0 && IsBlank(s[n - 1])) --n;
+  return s.substr(0, n);
+}
+
+std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+
+bool TryStrToInt(std::string_view s, int32_t& value) {
+  bool negative = false;
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+    negative = s[0] == '-';
+    s.remove_prefix(1);
+  }
+  int base = 10;
+  if (!s.empty() && s[0] == '$') {
+    base = 16;
+    s.remove_prefix(1);
+  } else if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+    base = 16;
+    s.remove_prefix(2);
+  }
+  if (s.empty()) return false;
+  uint64_t magnitude = 0;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+  if (ec != std::errc() || end != s.data() + s.size()) return false;
+  if (base == 16) {
+    if (magnitude > 0xFFFFFFFFull) return false;
+    const auto bits = static_cast<uint32_t>(magnitude);
+    value = static_cast<int32_t>(negative ? 0u - bits : bits);
+    return true;
+  }
+  const uint64_t limit = negative ? 0x80000000ull : 0x7FFFFFFFull;
+  if (magnitude > limit) return false;
+  value = negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
+  return true;
+}
+
+int32_t StrToIntDef(std::string_view s, int32_t def) {
+  int32_t v = 0;
+  return TryStrToInt(s, v) ? v : def;
+}
+
+bool TryStrToFloat(std::string_view s, double& value) {
+  if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+  if (s.empty()) return false;
+  double v = 0;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
+  if (ec != std::errc() || end != s.data() + s.size()) return false;
+  value = v;
+  return true;
+}
+
+int32_t MulDivRounded(int32_t a, int32_t b, int32_t c) {
+  if (c == 0) return -1;
+  const int64_t product = static_cast<int64_t>(a) * b;
+  int64_t q = product / c;
+  const int64_t r = product % c;
+  // Round half away from zero, like the system's MulDiv.
+  if (2 * std::llabs(r) >= std::llabs(static_cast<int64_t>(c))) q += ((product < 0) != (c < 0)) ? -1 : 1;
+  if (q > std::numeric_limits<int32_t>::max() || q < std::numeric_limits<int32_t>::min()) return -1;
+  return static_cast<int32_t>(q);
+}
