@@ -32,18 +32,26 @@ int ToInt(std::string_view field) {
 
 int Field(const std::vector<std::string_view>& fields, size_t i) { return i < fields.size() ? ToInt(fields[i]) : 0; }
 
-std::string Digits(int value, int width) {
+void AppendDigits(std::string& out, int value, int width) {
   int limit = 1;
   for (int i = 0; i < width; ++i) limit *= 10;
-  std::string s = std::to_string(std::clamp(value, 0, limit - 1));
-  return std::string(static_cast<size_t>(width) - s.size(), '0') + s;
+  const std::string digits = std::to_string(std::clamp(value, 0, limit - 1));
+  out.append(static_cast<size_t>(width) - digits.size(), '0');
+  out += digits;
 }
 
 std::string Normalized(int l, int t, int r, int b, int wl, int wt, int wr, int wb, int count, int maskType,
                        int imgType, int drawMode, std::string_view fileName) {
-  return "&" + Digits(l, 4) + Digits(t, 4) + Digits(r, 4) + Digits(b, 4) + Digits(wl, 4) + Digits(wt, 4) +
-         Digits(wr, 4) + Digits(wb, 4) + Digits(count, 1) + Digits(maskType, 1) + Digits(std::min(imgType, 4), 1) +
-         Digits(drawMode, 2) + "000000" + std::string(fileName);
+  std::string out = "&";
+  out.reserve(kFileNamePosition + fileName.size());
+  for (const int field : {l, t, r, b, wl, wt, wr, wb}) AppendDigits(out, field, 4);
+  AppendDigits(out, count, 1);
+  AppendDigits(out, maskType, 1);
+  AppendDigits(out, std::min(imgType, 4), 1);
+  AppendDigits(out, drawMode, 2);
+  out += "000000";
+  out += fileName;
+  return out;
 }
 
 std::string TooShort(int imgType, std::string_view fileName) {
