@@ -1,5 +1,6 @@
 #pragma once
 #include "Design.h"
+#include "NineSlice.h"
 #include "Raster.h"
 
 // The drawings of the skin's elements. Each returns one state frame (or one
@@ -10,6 +11,9 @@ struct FrameGeometry {
   static constexpr int Shadow = 14;  // FORMOFFSET
   static constexpr int Border = 4;   // BORDERWIDTH
   static constexpr int Title = 32;   // TITLEHEIGHT
+  // One state of "EXTBORD.PNG" and the margins its EXBORDER reference gives.
+  static constexpr int ImageWidth = 50, ImageHeight = 80;
+  static constexpr Slices ImageSlices{20, 46, 21, 21};
 };
 
 // A whole window of the given outer size: shadow, outline, title bar and an

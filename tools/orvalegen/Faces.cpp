@@ -6,7 +6,7 @@ namespace {
 Box Whole(int width, int height) { return Box{0, 0, static_cast<float>(width), static_cast<float>(height)}; }
 
 // A filled rounded box with a one-pixel border and an optional inner sheen.
-void Face(Raster& r, const Box& box, const Radii& radii, const Paint& fill, Colour border, Colour sheen = {}) {
+void Face(Raster& r, const Box& box, const Radii& radii, const Paint& fill, const Paint& border, Colour sheen = {}) {
   FillRoundBox(r, box, radii, fill);
   if (sheen.A > 0)
     StrokeRoundBox(r, box.Inset(1), Radii{radii.TopLeft - 1, radii.TopRight - 1, radii.BottomRight - 1, radii.BottomLeft - 1},
@@ -25,8 +25,11 @@ Raster DrawButtonFace(const Design& d, int width, int height, int state) {
   const Radii radii = Radii::All(d.Num(b, "Radius"));
   const Colour border = state == 3 ? d.Col(b, "DefaultBorder") : d.Col(b, prefix + "Border");
   const Colour sheen = state == 3 ? d.Col(b, "DefaultInner") : state == 2 ? Colour{} : d.Col(b, "Sheen");
+  // The lower edge is a shade darker, so the face seems to stand on the surface.
+  const Paint edge = Vertical(border, Mix(border, RgbColour(0), d.Num(b, "LowerEdgeShade")), static_cast<float>(height) / 2,
+                              static_cast<float>(height));
   Face(out, box, radii, Vertical(d.Col(b, prefix + "Top"), d.Col(b, prefix + "Bottom"), 0, static_cast<float>(height)),
-       border, sheen);
+       edge, sheen);
   return out;
 }
 
@@ -36,7 +39,7 @@ Raster DrawToolFace(const Design& d, int width, int height, int state) {
   if (state == 0) return out;
   const Colour fill = d.Col(c, state == 1 ? "AccentSoft" : "AccentSoftPressed");
   const Colour border = state == 1 ? WithAlpha(d.Col(c, "Accent"), 0.45f) : d.Col(c, "Accent");
-  Face(out, Whole(width, height), Radii::All(d.Num(c, "Radius")), Flat(fill), border);
+  Face(out, Whole(width, height), Radii::All(d.Num(c, "Radius")), Flat(fill), Flat(border));
   return out;
 }
 
@@ -47,7 +50,7 @@ Raster DrawTopTab(const Design& d, int width, int height, int state) {
   // The box reaches below the frame so that its lower corners and edge stay outside.
   const Box box{0, state == 2 ? 0.0f : 2.0f, static_cast<float>(width), static_cast<float>(height) + radius + 1};
   const Colour fill = state == 2 ? d.Col(c, "Field") : d.Col(c, state == 1 ? "TabHot" : "Tab");
-  Face(out, box, Radii::Top(radius), Flat(fill), d.Col(c, "TrackBorder"));
+  Face(out, box, Radii::Top(radius), Flat(fill), Flat(d.Col(c, "TrackBorder")));
   if (state == 2) {
     Raster accent(width, height);
     FillRoundBox(accent, Box{0, 0, static_cast<float>(width), 6}, Radii::Top(radius), Flat(d.Col(c, "Accent")));
@@ -87,7 +90,7 @@ Raster DrawSwitchTrack(const Design& d, bool on, int width, int height, int stat
     FillRoundBox(out, pill, radii, Flat(d.Col(c, fills[state])));
   } else {
     const Colour fill = state == 2 ? d.Col(c, "TrackBorder") : d.Col(c, "Track");
-    Face(out, pill, radii, Flat(fill), state == 0 ? d.Col(c, "TrackBorder") : d.Col(c, "Arrow"));
+    Face(out, pill, radii, Flat(fill), Flat(state == 0 ? d.Col(c, "TrackBorder") : d.Col(c, "Arrow")));
   }
   return out;
 }
@@ -118,7 +121,7 @@ Raster DrawChannel(const Design& d, int width, int height) {
   const std::string_view c = "Controls";
   Raster out(width, height);
   const Box pill = Whole(width, height);
-  Face(out, pill, Radii::All(pill.Height() / 2), Flat(d.Col(c, "Track")), d.Col(c, "TrackBorder"));
+  Face(out, pill, Radii::All(pill.Height() / 2), Flat(d.Col(c, "Track")), Flat(d.Col(c, "TrackBorder")));
   return out;
 }
 

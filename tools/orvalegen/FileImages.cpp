@@ -24,7 +24,8 @@ Raster DrawEditGlow(const Design& d) {
   // The field itself shows through: only its outer edge carries a crisp accent line.
   for (int y = 0; y < GlowSize; ++y)
     for (int x = 0; x < GlowSize; ++x)
-      if (RoundBoxDistance(field.Inset(1), radii, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f) < 0)
+      if (RoundBoxDistance(field.Inset(1), Radii::All(radii.TopLeft - 1), static_cast<float>(x) + 0.5f,
+                           static_cast<float>(y) + 0.5f) < 0)
         out.SetPixel(x, y, Colour{});
   StrokeRoundBox(out, field, radii, 1, colour);
   return out;

@@ -32,7 +32,10 @@ void Icon(Raster& r, const Design& d, float x, float y) {
 }  // namespace
 
 Raster DrawPreview(const Design& d) {
-  Raster out = DrawWindow(d, true, WindowWidth, WindowHeight);
+  // The frame as the engine lays it out: the active half of "EXTBORD.PNG" stretched.
+  const Raster active = DrawFrameImage(d).Crop(FrameGeometry::ImageWidth, 0, FrameGeometry::ImageWidth,
+                                               FrameGeometry::ImageHeight);
+  Raster out = StretchNineSlice(active, WindowWidth, WindowHeight, FrameGeometry::ImageSlices);
   Icon(out, d, 22, 21);
   TextBar(out, 42, 22, 104, RgbColour(0xFFFFFF, 0.95f));
   out.Draw(DrawTitleButton(d, TitleGlyph::Close, 24, 0), 256, 17);

@@ -62,13 +62,17 @@ void FillRoundBox(Raster& r, const Box& box, const Radii& radii, const Paint& pa
 }
 
 void StrokeRoundBox(Raster& r, const Box& box, const Radii& radii, float width, Colour c) {
+  StrokeRoundBox(r, box, radii, width, Flat(c));
+}
+
+void StrokeRoundBox(Raster& r, const Box& box, const Radii& radii, float width, const Paint& paint) {
   Rasterize(
       r, box.L, box.T, box.R, box.B,
       [&](float x, float y) {
         const float d = RoundBoxDistance(box, radii, x, y);
         return Coverage(d) - Coverage(d + width);
       },
-      Flat(c));
+      paint);
 }
 
 void StrokePolyline(Raster& r, std::span<const Point> points, float width, Colour c) {

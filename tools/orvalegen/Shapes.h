@@ -37,6 +37,7 @@ float RoundBoxDistance(const Box& box, const Radii& radii, float x, float y);
 void FillRoundBox(Raster& r, const Box& box, const Radii& radii, const Paint& paint);
 // A band of the given width just inside the outline of the box.
 void StrokeRoundBox(Raster& r, const Box& box, const Radii& radii, float width, Colour c);
+void StrokeRoundBox(Raster& r, const Box& box, const Radii& radii, float width, const Paint& paint);
 // Connected line segments with round joins and caps.
 void StrokePolyline(Raster& r, std::span<const Point> points, float width, Colour c);
 void FillCircle(Raster& r, Point centre, float radius, Colour c);

@@ -1,4 +1,5 @@
 #include "Elements.h"
+#include "NineSlice.h"
 #include "Shadow.h"
 #include "Shapes.h"
 
@@ -7,31 +8,9 @@ namespace {
 constexpr int S = FrameGeometry::Shadow;
 constexpr int Title = FrameGeometry::Title;
 
-// Margins of "EXTBORD.PNG" and its frame size.
-constexpr int FrameWidth = 50, FrameHeight = 80;
-constexpr int MarginLeft = 20, MarginTop = 46, MarginRight = 21, MarginBottom = 21;
-
 // Rows [top, bottom) of `layer` drawn over `target`.
 void DrawRows(Raster& target, const Raster& layer, int top, int bottom) {
   target.Draw(layer.Crop(0, top, layer.Width(), bottom - top), 0, top);
-}
-
-// Cuts a large drawing down to a small nine-slice template: corners kept as they
-// are, the middle slices taken from the large drawing's centre where every
-// row and column is uniform, so the engine can stretch them.
-Raster ShrinkNineSlice(const Raster& big, int width, int height, int left, int top, int right, int bottom) {
-  const int midWidth = width - left - right;
-  const int midHeight = height - top - bottom;
-  const int xs[3] = {0, (big.Width() - midWidth) / 2, big.Width() - right};
-  const int ws[3] = {left, midWidth, right};
-  const int dxs[3] = {0, left, width - right};
-  const int ys[3] = {0, (big.Height() - midHeight) / 2, big.Height() - bottom};
-  const int hs[3] = {top, midHeight, bottom};
-  const int dys[3] = {0, top, height - bottom};
-  Raster out(width, height);
-  for (int row = 0; row < 3; ++row)
-    for (int col = 0; col < 3; ++col) out.Copy(big, xs[col], ys[row], ws[col], hs[row], dxs[col], dys[row]);
-  return out;
 }
 
 }  // namespace
@@ -69,10 +48,11 @@ Raster DrawWindow(const Design& d, bool active, int width, int height) {
 }
 
 Raster DrawFrameImage(const Design& d) {
+  constexpr int FrameWidth = FrameGeometry::ImageWidth, FrameHeight = FrameGeometry::ImageHeight;
   Raster out(2 * FrameWidth, FrameHeight);
   for (int state = 0; state < 2; ++state) {
     const Raster big = DrawWindow(d, state == 1, 4 * FrameWidth, 3 * FrameHeight);
-    out.Copy(ShrinkNineSlice(big, FrameWidth, FrameHeight, MarginLeft, MarginTop, MarginRight, MarginBottom), 0, 0,
+    out.Copy(ShrinkNineSlice(big, FrameGeometry::ImageWidth, FrameGeometry::ImageHeight, FrameGeometry::ImageSlices), 0, 0,
              FrameWidth, FrameHeight, state * FrameWidth, 0);
   }
   return out;
