@@ -85,6 +85,11 @@ const OptionFact Facts[] = {
     {"MENUBTN", "COLOR2", "11821619"},
     {"MENUBTN", "FONTCOLOR2", "16777215"},
     {"MENUITEM", "LIGHT1", "-18031"},
+    // Activation repaints the frame only when the form section has two states,
+    // and the title and selection sections need two for their hot colours.
+    {"FORM", "STATES", "2"},
+    {"FORMTITLE", "STATES", "2"},
+    {"SELECTION", "STATES", "2"},
     {"FORMTITLE", "HOTFONTCOLOR", "16777215"},
     {"FORMTITLE", "FONTCOLOR", "12303291"},
     {"FORMTITLE", "GSIZE", "0"},
