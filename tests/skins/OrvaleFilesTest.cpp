@@ -28,30 +28,26 @@ std::vector<std::string> PngChunkTypes(const std::vector<uint8_t>& png) {
   return types;
 }
 
-class OrvaleFiles : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { Skin = new GeneratedSkin(GenerateSkin(OrvaleDesignDir())); }
-  static void TearDownTestSuite() {
-    delete Skin;
-    Skin = nullptr;
-  }
-  static GeneratedSkin* Skin;
-};
-GeneratedSkin* OrvaleFiles::Skin = nullptr;
+// Drawn once per test program: every case looks at the same generated skin.
+const GeneratedSkin& Generated() {
+  static const GeneratedSkin skin = GenerateSkin(OrvaleDesignDir());
+  return skin;
+}
 
-TEST_F(OrvaleFiles, RegeneratingGivesTheCommittedBytes) {
-  for (const GeneratedFile& f : Skin->SkinFiles) {
+TEST(OrvaleFiles, RegeneratingGivesTheCommittedBytes) {
+  const GeneratedSkin& skin = Generated();
+  for (const GeneratedFile& f : skin.SkinFiles) {
     SCOPED_TRACE(f.Name);
     EXPECT_TRUE(f.Bytes == CommittedSkinFile(f.Name)) << "regenerate the skin with orvalegen and commit it";
   }
-  EXPECT_TRUE(Skin->Preview.Bytes == ReadFileBytes(OrvalePreviewPath()));
+  EXPECT_TRUE(skin.Preview.Bytes == ReadFileBytes(OrvalePreviewPath()));
 }
 
-TEST_F(OrvaleFiles, TheSkinFolderHoldsExactlyTheGeneratedFiles) {
+TEST(OrvaleFiles, TheSkinFolderHoldsExactlyTheGeneratedFiles) {
   std::vector<std::string> committed, generated;
   for (const auto& entry : std::filesystem::directory_iterator(OrvaleSkinDir()))
     committed.push_back(entry.path().filename().string());
-  for (const GeneratedFile& f : Skin->SkinFiles) generated.push_back(f.Name);
+  for (const GeneratedFile& f : Generated().SkinFiles) generated.push_back(f.Name);
   std::sort(committed.begin(), committed.end());
   std::sort(generated.begin(), generated.end());
   EXPECT_EQ(committed, generated);
@@ -59,11 +55,12 @@ TEST_F(OrvaleFiles, TheSkinFolderHoldsExactlyTheGeneratedFiles) {
                                                  "Options.dat"}));
 }
 
-TEST_F(OrvaleFiles, PngFilesCarryNoTimeOrTextChunks) {
+TEST(OrvaleFiles, PngFilesCarryNoTimeOrTextChunks) {
+  const GeneratedSkin& skin = Generated();
   std::vector<GeneratedFile> pngs;
-  for (const GeneratedFile& f : Skin->SkinFiles)
+  for (const GeneratedFile& f : skin.SkinFiles)
     if (f.Name.ends_with(".PNG")) pngs.push_back(f);
-  pngs.push_back(Skin->Preview);
+  pngs.push_back(skin.Preview);
   for (const GeneratedFile& f : pngs) {
     SCOPED_TRACE(f.Name);
     const std::vector<std::string> types = PngChunkTypes(f.Bytes);
@@ -77,7 +74,7 @@ TEST_F(OrvaleFiles, PngFilesCarryNoTimeOrTextChunks) {
   }
 }
 
-TEST_F(OrvaleFiles, HugeButtonBitmapIsAPlain24BitBmpOfFourStates) {
+TEST(OrvaleFiles, HugeButtonBitmapIsAPlain24BitBmpOfFourStates) {
   const std::vector<uint8_t> bmp = CommittedSkinFile("BUTTONHUGE.BMP");
   ASSERT_GE(bmp.size(), 54u);
   EXPECT_EQ(bmp[0], 'B');

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <stdexcept>
+
 #include "Atlas.h"
 #include "Design.h"
 #include "Elements.h"

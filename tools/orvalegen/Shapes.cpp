@@ -48,7 +48,7 @@ float RoundBoxDistance(const Box& box, const Radii& radii, float x, float y) {
   const bool left = x < cx;
   const bool top = y < cy;
   float radius = top ? (left ? radii.TopLeft : radii.TopRight) : (left ? radii.BottomLeft : radii.BottomRight);
-  radius = std::min({radius, box.Width() / 2, box.Height() / 2});
+  radius = std::clamp(radius, 0.0f, std::min(box.Width(), box.Height()) / 2);
   const float qx = std::abs(x - cx) - box.Width() / 2 + radius;
   const float qy = std::abs(y - cy) - box.Height() / 2 + radius;
   const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
