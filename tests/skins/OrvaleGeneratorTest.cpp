@@ -15,6 +15,7 @@ const Design TestDesign(
     "Letters=#42ZZED\n"
     "[Sizes]\n"
     "Radius=4.5\n"
+    "Whole=3\n"
     "Bad=four\n");
 
 TEST(OrvaleDesignValues, ColoursAndNumbersAreParsed) {
@@ -52,6 +53,7 @@ TEST(OrvaleDesignValues, MissingOrMalformedValuesStopWithTheirName) {
 TEST(OrvaleOptionsTemplate, FillsColoursAndElementsAndKeepsTheRest) {
   EXPECT_EQ(FillOptionsTemplate("[EDIT]\nBORDERCOLOR1={Palette.Accent}\nBOXCHECKED={=BOXCHECKED}\nX=1\n", TestDesign),
             "[EDIT]\nBORDERCOLOR1=15564610\nBOXCHECKED=@0057@0135@0108@0152@3@0\nX=1\n");
+  EXPECT_EQ(FillOptionsTemplate("BORDERRADIUS={Sizes.Whole}", TestDesign), "BORDERRADIUS=3");
   EXPECT_EQ(FillOptionsTemplate("no placeholders", TestDesign), "no placeholders");
 }
 
@@ -60,6 +62,7 @@ TEST(OrvaleOptionsTemplate, RejectsUnknownAndMalformedPlaceholders) {
   EXPECT_THROW(FillOptionsTemplate("A={Palette}", TestDesign), Exception);
   EXPECT_THROW(FillOptionsTemplate("A={Palette.Accent", TestDesign), Exception);
   EXPECT_THROW(FillOptionsTemplate("A={Palette.Nothing}", TestDesign), Exception);
+  EXPECT_THROW(FillOptionsTemplate("A={Sizes.Radius}", TestDesign), Exception) << "options take whole numbers";
 }
 
 }  // namespace

@@ -34,23 +34,41 @@ bool SameFrame(const Raster& r, int ax, int bx, int y, int width, int height) {
   return true;
 }
 
-// The engine stretches the middle slices of the frame image, so they must not
+// The engine stretches the middle slices of these images, so they must not
 // change along the stretch.
-TEST(OrvaleFrameImage, MiddleSlicesAreUniformAlongTheirStretch) {
+void ExpectUniformMiddleSlices(const Raster& r, int x0, int width, int height, Slices m) {
+  for (int y = 0; y < height; ++y) {
+    if (y >= m.Top && y < height - m.Bottom) continue;
+    for (int x = m.Left + 1; x < width - m.Right; ++x)
+      EXPECT_TRUE(SamePixel(r, x0 + x, y, r, x0 + m.Left, y)) << x << "," << y;
+  }
+  for (int x = 0; x < width; ++x) {
+    if (x >= m.Left && x < width - m.Right) continue;
+    for (int y = m.Top + 1; y < height - m.Bottom; ++y)
+      EXPECT_TRUE(SamePixel(r, x0 + x, y, r, x0 + x, m.Top)) << x << "," << y;
+  }
+}
+
+TEST(OrvaleStretchedImages, MiddleSlicesAreUniformAlongTheirStretch) {
   const Raster frame = DrawFrameImage(OrvaleDesign());
   ASSERT_EQ(frame.Width(), 100);
   ASSERT_EQ(frame.Height(), 80);
   for (int state = 0; state < 2; ++state) {
-    const int x0 = state * 50;
-    for (int y = 0; y < 80; ++y) {
-      if (y >= 46 && y < 59) continue;
-      for (int x = 21; x < 29; ++x) EXPECT_TRUE(SamePixel(frame, x0 + x, y, frame, x0 + 20, y)) << x << "," << y;
-    }
-    for (int x = 0; x < 50; ++x) {
-      if (x >= 20 && x < 29) continue;
-      for (int y = 47; y < 59; ++y) EXPECT_TRUE(SamePixel(frame, x0 + x, y, frame, x0 + x, 46)) << x << "," << y;
-    }
+    SCOPED_TRACE(state);
+    ExpectUniformMiddleSlices(frame, state * 50, 50, 80, Slices{20, 46, 21, 21});
   }
+  const Raster glow = DrawEditGlow(OrvaleDesign());
+  ASSERT_EQ(glow.Width(), 24);
+  ASSERT_EQ(glow.Height(), 24);
+  ExpectUniformMiddleSlices(glow, 0, 24, 24, Slices{7, 7, 7, 7});
+}
+
+TEST(OrvaleEditGlow, GlowsOutsideTheFieldAndLeavesItsInsideClear) {
+  const Raster glow = DrawEditGlow(OrvaleDesign());
+  EXPECT_GT(glow.Pixel(3, 12).A, 0.05f) << "soft glow outside the field's edge";
+  EXPECT_GT(glow.Pixel(5, 12).A, 0.9f) << "crisp line on the field's edge";
+  EXPECT_EQ(glow.Pixel(7, 12).A, 0.0f) << "the field's inside stays visible";
+  EXPECT_LT(glow.Pixel(0, 12).A, glow.Pixel(3, 12).A) << "fading outward";
 }
 
 TEST(OrvaleFrameImage, HasASoftShadowRoundedCornersAndTwoDistinctTitles) {

@@ -54,6 +54,14 @@ float Design::Num(std::string_view section, std::string_view key) const {
   return static_cast<float>(value);
 }
 
+std::string Design::OptionValue(std::string_view section, std::string_view key) const {
+  if (Raw(section, key).starts_with('#')) return SkinColourValue(Col(section, key));
+  const float value = Num(section, key);
+  if (value != std::floor(value))
+    throw Exception("Design value [" + std::string(section) + "] " + std::string(key) + " must be a whole number");
+  return std::to_string(static_cast<long>(value));
+}
+
 std::string SkinColourValue(Colour c) {
   auto byte = [](float v) { return static_cast<uint32_t>(std::lround(std::fmin(std::fmax(v, 0.0f), 1.0f) * 255.0f)); };
   return std::to_string(byte(c.B) << 16 | byte(c.G) << 8 | byte(c.R));

@@ -17,6 +17,9 @@ class Design {
   // "#RRGGBB" or "#RRGGBBAA".
   Colour Col(std::string_view section, std::string_view key) const;
   float Num(std::string_view section, std::string_view key) const;
+  // The value as Options.dat writes it: a colour as its skin colour value, a
+  // whole number as itself.
+  std::string OptionValue(std::string_view section, std::string_view key) const;
 
  private:
   std::string Raw(std::string_view section, std::string_view key) const;

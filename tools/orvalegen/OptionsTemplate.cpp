@@ -16,7 +16,7 @@ std::string Substitute(std::string_view placeholder, const Design& d) {
   const size_t dot = placeholder.find('.');
   if (dot == std::string_view::npos)
     throw Exception("The options template has a malformed placeholder: {" + std::string(placeholder) + "}");
-  return SkinColourValue(d.Col(placeholder.substr(0, dot), placeholder.substr(dot + 1)));
+  return d.OptionValue(placeholder.substr(0, dot), placeholder.substr(dot + 1));
 }
 
 }  // namespace

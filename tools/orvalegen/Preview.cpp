@@ -18,8 +18,10 @@ void TextBar(Raster& r, float x, float y, float width, Colour c) {
 
 void Field(Raster& r, const Design& d, float x, float y, float width, float height) {
   const Box box{PanelX + x, PanelY + y, PanelX + x + width, PanelY + y + height};
-  FillRoundBox(r, box, Radii::All(3), Flat(d.Col("Controls", "Field")));
-  StrokeRoundBox(r, box, Radii::All(3), 1, RgbColour(0xDBDBDB));
+  const Radii radii = Radii::All(d.Num("Controls", "FieldRadius"));
+  FillRoundBox(r, box, radii, Flat(d.Col("Controls", "Field")));
+  // The edit's border colour that the options file gives for its normal state.
+  StrokeRoundBox(r, box, radii, 1, RgbColour(0xDBDBDB));
   TextBar(r, box.L + width / 2 - 60, box.T + 4, 120, d.Col("Window", "Text"));
 }
 
