@@ -5,6 +5,8 @@
 #include "../skin/SkinTestFiles.h"
 #include "SkinPack.h"
 #include "base/FileUtils.h"
+#include "base/StrUtils.h"
+#include "skin/ElementReference.h"
 #include "skin/SkinSections.h"
 #include "skin/SkinSources.h"
 
@@ -58,6 +60,19 @@ TEST(OrvalePacked, StoredSkinLoadsWithAllItsSectionsAndSlots) {
   for (const auto& r : records) EXPECT_EQ(FindSectionIndex(names, r.name), r.index) << r.name;
   EXPECT_EQ(slots.Sections[ssFormHeader], -1);
   EXPECT_EQ(slots.Sections[ssDialogTitle], FindSectionIndex(names, "FORMTITLE"));
+
+  const struct {
+    const char* section;
+    const char* key;
+    const char* normalized;
+  } elements[] = {
+      {"GLOBALINFO", "BOXCHECKED", "&0057013501080152000000000000000030200000000"},
+      {"GLOBALINFO", "EXBORDER", "&0000000001000080002000460021002120317000000EXTBORD.PNG"},
+      {"EDIT", "GLOW0", "&0000000000000000000700070007000710301000000GLOWEDIT.PNG"},
+  };
+  for (const auto& e : elements)
+    EXPECT_EQ(NormalizeElementReference(UpperCase(source.Options.ReadString(e.section, e.key, ""))), e.normalized)
+        << e.section << "." << e.key;
 }
 
 }  // namespace
