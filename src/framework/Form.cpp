@@ -100,7 +100,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 
 void TCustomForm::CreateHandleContents() {
   TWinControl::CreateHandleContents();
-  if (Visible()) ShowingChanged();
+  // A visible form whose window is re-created shows the new window at once.
+  if (Visible() && ControlState.Contains(TControlStateItem::csRecreating)) ShowWindow(Handle(), SW_SHOW);
 }
 
 SIZE TCustomForm::FrameSize() const {
@@ -160,6 +161,7 @@ void TCustomForm::PlaceOnScreen() {
 
 void TCustomForm::ShowingChanged() {
   if (Visible()) {
+    HandleNeeded();
     PlaceOnScreen();
     DoShow();
     ShowWindow(Handle(), SW_SHOW);

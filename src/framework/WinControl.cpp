@@ -178,8 +178,18 @@ void TWinControl::CreateHandleContents() {
   for (TWinControl* child : windowed) child->HandleNeeded();
 }
 
+void TWinControl::SaveWindowText() {
+  if (!FHandle) return;
+  TControl::StoreText(GetText());
+  for (TControl* control : FControls)
+    if (auto* child = dynamic_cast<TWinControl*>(control)) child->SaveWindowText();
+}
+
 void TWinControl::DestroyHandle() {
-  if (FHandle) DestroyWindow(FHandle);
+  if (!FHandle) return;
+  // What the user typed lives in the windows; keep it for the next ones.
+  SaveWindowText();
+  DestroyWindow(FHandle);
 }
 
 void TWinControl::HandleDestroyed() {
@@ -192,8 +202,13 @@ void TWinControl::RecreateWnd() {
   if (!FHandle) return;
   ControlState.Include(TControlStateItem::csRecreating);
   DestroyHandle();
+  try {
+    HandleNeeded();
+  } catch (...) {
+    ControlState.Exclude(TControlStateItem::csRecreating);
+    throw;
+  }
   ControlState.Exclude(TControlStateItem::csRecreating);
-  HandleNeeded();
 }
 
 void TWinControl::InsertControl(TControl* control) {

@@ -94,6 +94,7 @@ class TWinControl : public TControl {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   void HandleDestroyed();
+  void SaveWindowText();
   bool RouteMouseToChild(TMessage& message);
   void TrackMouse(TControl* target);
   void ReflectToChild(TMessage& message, HWND child);
