@@ -7,6 +7,7 @@
 
 #include "base/StrUtils.h"
 #include "framework/Application.h"
+#include "framework/Bitmap.h"
 #include "framework/Form.h"
 
 namespace {
@@ -349,7 +350,41 @@ void TWinControl::CtlColorHandler(TMessage& message) {
   message.Result = reinterpret_cast<LRESULT>(ColorBrush());
 }
 
+void TWinControl::PaintTo(HDC dc, int x, int y) {
+  HandleNeeded();
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  POINT clientOrigin{0, 0};
+  ::ClientToScreen(FHandle, &clientOrigin);
+  const int saved = SaveDC(dc);
+  POINT origin{};
+  GetViewportOrgEx(dc, &origin);
+  SetViewportOrgEx(dc, origin.x + x, origin.y + y, nullptr);
+  RECT frame{0, 0, window.right - window.left, window.bottom - window.top};
+  IntersectClipRect(dc, 0, 0, frame.right, frame.bottom);
+  if (GetWindowLongPtrW(FHandle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
+  SetViewportOrgEx(dc, origin.x + x + clientOrigin.x - window.left, origin.y + y + clientOrigin.y - window.top, nullptr);
+  const RECT client = ClientRect();
+  IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+  if (FDefWndProc == DefWindowProcW) {
+    Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  } else {
+    // System classes clip to their client rectangle in device coordinates,
+    // so they paint into a context of their own.
+    TBitmap image(client.right, client.bottom);
+    Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.Canvas().Handle()), PRF_CLIENT);
+    BitBlt(dc, 0, 0, client.right, client.bottom, image.Canvas().Handle(), 0, 0, SRCCOPY);
+  }
+  for (TControl* control : FControls) {
+    auto* child = dynamic_cast<TWinControl*>(control);
+    if (child && child->Visible()) child->PaintTo(dc, control->Left(), control->Top());
+  }
+  RestoreDC(dc, saved);
+}
+
 void TWinControl::PaintWindow(HDC dc) {
+  if (FDefWndProc == DefWindowProcW) return;
   TMessage paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
   DefaultHandler(paint);
 }
@@ -476,6 +511,15 @@ void TWinControl::WndProc(TMessage& message) {
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORBTN:
       return CtlColorHandler(message);
+    case WM_ERASEBKGND:
+      // Our own window classes have no class brush: the background is Color.
+      if (FDefWndProc == DefWindowProcW) {
+        const RECT client = ClientRect();
+        FillRect(reinterpret_cast<HDC>(message.WParam), &client, ColorBrush());
+        message.Result = 1;
+        return;
+      }
+      break;
     case WM_WINDOWPOSCHANGED:
       UpdateBoundsFromWindow();
       break;
@@ -512,19 +556,8 @@ void TWinControl::DefaultHandler(TMessage& message) {
 }
 
 void TCustomControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return PaintHandler(message);
-    case WM_ERASEBKGND: {
-      const RECT client = ClientRect();
-      FillRect(reinterpret_cast<HDC>(message.WParam), &client, ColorBrush());
-      message.Result = 1;
-      return;
-    }
-    default:
-      TWinControl::WndProc(message);
-  }
+  if (message.Msg == WM_PAINT || message.Msg == WM_PRINTCLIENT) return PaintHandler(message);
+  TWinControl::WndProc(message);
 }
 
 void TCustomControl::PaintWindow(HDC dc) {

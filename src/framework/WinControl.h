@@ -62,6 +62,10 @@ class TWinControl : public TControl {
   void Invalidate() override;
   void Update() override;
 
+  // Paints the window, frame edge included, and all its children into dc
+  // with the window's top left corner at (x, y).
+  void PaintTo(HDC dc, int x, int y);
+
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
 
