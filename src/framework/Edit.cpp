@@ -53,23 +53,22 @@ void TEdit::SetMaxLength(int32_t length) {
   if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
-int32_t TEdit::SelStart() {
-  DWORD start = 0;
-  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-  return static_cast<int32_t>(start);
-}
-
-int32_t TEdit::SelLength() {
+std::pair<DWORD, DWORD> TEdit::Selection() {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
+int32_t TEdit::SelStart() { return static_cast<int32_t>(Selection().first); }
+
+int32_t TEdit::SelLength() {
+  const auto [start, end] = Selection();
   return static_cast<int32_t>(end - start);
 }
 
 std::string TEdit::SelText() {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto [start, end] = Selection();
   const std::wstring text = Utf8ToWide(Text());
   if (start >= end || start >= text.size()) return {};
   return WideToUtf8(std::wstring_view(text).substr(start, end - start));

@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+
 #include "framework/WinControl.h"
 
 // A single-line text field (the system's EDIT class).
@@ -33,6 +35,9 @@ class TEdit : public TWinControl {
   void CreateHandleContents() override;
 
  private:
+  // Start and end of the selection, in UTF-16 units.
+  std::pair<DWORD, DWORD> Selection();
+
   bool FReadOnly = false;
   TAlignment FAlignment = TAlignment::taLeftJustify;
   int32_t FMaxLength = 0;

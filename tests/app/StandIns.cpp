@@ -68,27 +68,20 @@ const TClassInfo& TOptionGroup::StaticClassInfo() {
 
 const TClassInfo& TStoredSkin::StaticClassInfo() {
   static const TClassInfo info("TStoredSkin", &TCollectionItem::StaticClassInfo(), nullptr, [](TClassInfo& c) {
-    c.Add("Name", {.Assign = [](TPersistent& t, const TStoredValue& v, TComponent&) {
-                     dynamic_cast<TStoredSkin&>(t).Name = StoredString(v);
-                   },
-                   .Object = nullptr});
-    c.Add("Version", {.Assign = [](TPersistent& t, const TStoredValue& v, TComponent&) {
-                        dynamic_cast<TStoredSkin&>(t).Version = StoredFloat(v);
-                      },
-                      .Object = nullptr});
-    c.Add("Author", {.Assign = [](TPersistent& t, const TStoredValue& v, TComponent&) {
-                       dynamic_cast<TStoredSkin&>(t).Author = StoredString(v);
-                     },
-                     .Object = nullptr});
-    c.Add("Data", {.Assign = [](TPersistent& t, const TStoredValue& v, TComponent&) {
-                     if (v.Kind != TValueKind::vkBinary) throw EPropertyValue("Binary data expected");
-                     dynamic_cast<TStoredSkin&>(t).Data = v.Bytes;
-                   },
-                   .Object = nullptr});
-    c.Add("OriginName", {.Assign = [](TPersistent& t, const TStoredValue& v, TComponent&) {
-                           dynamic_cast<TStoredSkin&>(t).OriginName = StoredString(v);
-                         },
-                         .Object = nullptr});
+    const auto field = [](auto TStoredSkin::*member, auto read) {
+      return TPropertyInfo{.Assign = [member, read](TPersistent& target, const TStoredValue& value,
+                                                    TComponent&) { dynamic_cast<TStoredSkin&>(target).*member = read(value); },
+                           .Object = nullptr};
+    };
+    const auto bytes = [](const TStoredValue& value) {
+      if (value.Kind != TValueKind::vkBinary) throw EPropertyValue("Binary data expected");
+      return value.Bytes;
+    };
+    c.Add("Name", field(&TStoredSkin::Name, StoredString));
+    c.Add("Version", field(&TStoredSkin::Version, StoredFloat));
+    c.Add("Author", field(&TStoredSkin::Author, StoredString));
+    c.Add("Data", field(&TStoredSkin::Data, bytes));
+    c.Add("OriginName", field(&TStoredSkin::OriginName, StoredString));
   });
   return info;
 }
