@@ -165,9 +165,12 @@ void TCustomForm::ShowingChanged() {
     PlaceOnScreen();
     DoShow();
     ShowWindow(Handle(), SW_SHOW);
+    NotifyShowingChanged();
   } else {
     DoHide();
-    if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+    if (!HandleAllocated()) return;
+    ShowWindow(Handle(), SW_HIDE);
+    NotifyShowingChanged();
   }
 }
 
@@ -180,6 +183,12 @@ void TCustomForm::DoHide() {
 }
 
 bool TCustomForm::Active() const { return HandleAllocated() && GetActiveWindow() == const_cast<TCustomForm*>(this)->Handle(); }
+
+void TCustomForm::FocusChanged(TWinControl* control) {
+  SetActiveControlField(control);
+  // Every control hears which one has the focus now.
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+}
 
 void TCustomForm::SetActiveControlField(TWinControl* control) {
   if (FActiveControl == control) return;

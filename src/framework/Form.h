@@ -48,7 +48,7 @@ class TCustomForm : public TWinControl {
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* control);
   // Called when a control of this form received the focus.
-  void FocusChanged(TWinControl* control) { SetActiveControlField(control); }
+  void FocusChanged(TWinControl* control);
   // Hides the form; closing the main form terminates the application.
   void Close();
 

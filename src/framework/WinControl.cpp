@@ -212,6 +212,14 @@ void TWinControl::RecreateWnd() {
   ControlState.Exclude(TControlStateItem::csRecreating);
 }
 
+void TWinControl::NotifyShowingChanged() {
+  Perform(CM_SHOWINGCHANGED);
+  for (size_t i = 0; i < FControls.size(); ++i) {
+    auto* child = dynamic_cast<TWinControl*>(FControls[i]);
+    if (child && child->FHandle && child->Visible()) child->NotifyShowingChanged();
+  }
+}
+
 void TWinControl::InsertControl(TControl* control) {
   FControls.push_back(control);
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -541,7 +549,13 @@ void TWinControl::WndProc(TMessage& message) {
       if (FHandle) EnableWindow(FHandle, Enabled());
       break;
     case CM_VISIBLECHANGED:
-      if (FHandle) ShowWindow(FHandle, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+      if (FHandle) {
+        ShowWindow(FHandle, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+        if (!Parent() || Parent()->Showing()) NotifyShowingChanged();
+      }
+      break;
+    case CM_FOCUSCHANGED:
+      for (size_t i = 0; i < FControls.size(); ++i) FControls[i]->Perform(message.Msg, message.WParam, message.LParam);
       break;
     case CM_RECREATEWND:
       return RecreateWnd();

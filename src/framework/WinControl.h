@@ -87,6 +87,10 @@ class TWinControl : public TControl {
   void PaintControls(HDC dc);
   void PaintHandler(TMessage& message);
 
+  // CM_SHOWINGCHANGED to this control and its visible windowed children,
+  // after their windows appeared or disappeared.
+  void NotifyShowingChanged();
+
   // Colours of a child window's text and background (edits, static texts).
   void CtlColorHandler(TMessage& message);
   HBRUSH ColorBrush();

@@ -4,6 +4,7 @@
 #include "base/Exception.h"
 #include "framework/Application.h"
 #include "framework/DefinitionReader.h"
+#include "framework/Edit.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
 #include "framework/Screen.h"
@@ -137,6 +138,65 @@ TEST(Application, AnExceptionInAHandlerIsShownNotFatal) {
   SendMessageW(form.Handle(), WM_APP, 0, 0);
   SetErrorBoxProc(previous);
   EXPECT_EQ(shown, "Handler failed");
+}
+
+}  // namespace
+
+namespace {
+
+// A shown, active form with a panel holding two edits.
+class FormFocus : public testing::Test {
+ protected:
+  void SetUp() override {
+    panel = new TPanel(&form);
+    panel->SetParent(&form);
+    first = AddEdit(4);
+    second = AddEdit(30);
+    const TWndMethod original = panel->WindowProc;
+    panel->WindowProc = [this, original](TMessage& message) {
+      if (message.Msg == CM_FOCUSCHANGED) focusNews.push_back(reinterpret_cast<TControl*>(message.LParam));
+      if (message.Msg == CM_SHOWINGCHANGED) showingNews.push_back(panel->Showing());
+      original(message);
+    };
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    SetActiveWindow(form.Handle());
+    Application().ProcessMessages();
+  }
+  TEdit* AddEdit(int top) {
+    auto* edit = new TEdit(&form);
+    edit->SetParent(panel);
+    edit->SetTop(top);
+    return edit;
+  }
+
+  // Declared before the form, which may still notify while it is destroyed.
+  std::vector<TControl*> focusNews;
+  std::vector<bool> showingNews;
+  TForm form{nullptr};
+  TPanel* panel = nullptr;
+  TEdit* first = nullptr;
+  TEdit* second = nullptr;
+};
+
+TEST_F(FormFocus, ControlsHearWhenTheyAppearAndDisappear) {
+  EXPECT_EQ(showingNews, std::vector<bool>{true});
+  form.Hide();
+  EXPECT_EQ(showingNews, (std::vector<bool>{true, false}));
+}
+
+TEST_F(FormFocus, EveryControlHearsWhichControlGotTheFocus) {
+  second->SetFocus();
+  first->SetFocus();
+  EXPECT_EQ(focusNews, (std::vector<TControl*>{second, first}));
+  EXPECT_EQ(form.ActiveControl(), first);
+}
+
+TEST_F(FormFocus, TabMovesTheFocusToTheNextControlInTabOrder) {
+  first->SetFocus();
+  PostMessageW(first->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  Application().ProcessMessages();
+  EXPECT_EQ(GetFocus(), second->Handle());
 }
 
 }  // namespace
