@@ -51,13 +51,12 @@ void TApplication::HandleMessage() {
   ProcessMessage(msg);
 }
 
-bool TApplication::ProcessMessage(MSG& msg) {
+void TApplication::ProcessMessage(MSG& msg) {
   // Tab, arrow and mnemonic keys move between the controls of a form.
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (dynamic_cast<TCustomForm*>(TWinControl::FindControl(root)) && IsDialogMessageW(root, &msg)) return true;
+  if (dynamic_cast<TCustomForm*>(TWinControl::FindControl(root)) && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
-  return true;
 }
 
 void TApplication::HandleException(const std::exception& error) { ShowErrorBox(error.what()); }

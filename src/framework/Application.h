@@ -65,7 +65,7 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  bool ProcessMessage(MSG& msg);
+  void ProcessMessage(MSG& msg);
   static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   TCustomForm* FMainForm = nullptr;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 #include "base/StrUtils.h"
 #include "framework/Application.h"
@@ -50,6 +51,9 @@ LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     control->WindowProc(message);
   } catch (const std::exception& e) {
     Application().HandleException(e);
+  } catch (...) {
+    // Nothing may unwind into the system's message dispatch.
+    Application().HandleException(std::runtime_error("Unknown error"));
   }
   if (msg == WM_NCDESTROY) control->HandleDestroyed();
   return message.Result;
