@@ -52,9 +52,12 @@ void TApplication::HandleMessage() {
 }
 
 void TApplication::ProcessMessage(MSG& msg) {
-  // Tab, arrow and mnemonic keys move between the controls of a form.
   HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-  if (dynamic_cast<TCustomForm*>(TWinControl::FindControl(root)) && IsDialogMessageW(root, &msg)) return;
+  auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(root));
+  // Alt+letter goes to the control whose caption has that accelerator.
+  if (form && msg.message == WM_SYSCHAR && form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam)) return;
+  // Tab, arrow and mnemonic keys move between the controls of a form.
+  if (form && IsDialogMessageW(root, &msg)) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

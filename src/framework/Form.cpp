@@ -185,6 +185,9 @@ void TCustomForm::DoHide() {
 bool TCustomForm::Active() const { return HandleAllocated() && GetActiveWindow() == const_cast<TCustomForm*>(this)->Handle(); }
 
 void TCustomForm::FocusChanged(TWinControl* control) {
+  // The control losing the focus drops whatever it was in the middle of.
+  if (FActiveControl && FActiveControl != control)
+    FActiveControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(control));
   SetActiveControlField(control);
   // Every control hears which one has the focus now.
   Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
@@ -217,6 +220,9 @@ void TCustomForm::WndProc(TMessage& message) {
     case CM_VISIBLECHANGED:
       ShowingChanged();
       return;
+    case WM_CANCELMODE:
+      if (FActiveControl) FActiveControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(FActiveControl));
+      break;
     case WM_CLOSE:
       Close();
       return;

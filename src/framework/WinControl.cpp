@@ -561,6 +561,12 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_FOCUSCHANGED:
       for (size_t i = 0; i < FControls.size(); ++i) FControls[i]->Perform(message.Msg, message.WParam, message.LParam);
       break;
+    case CM_DIALOGCHAR:
+      // Offered to the children until one of them takes the key.
+      for (size_t i = 0; i < FControls.size() && !message.Result; ++i)
+        if (FControls[i]->Visible() && FControls[i]->Enabled())
+          message.Result = FControls[i]->Perform(message.Msg, message.WParam, message.LParam);
+      return;
     case CM_RECREATEWND:
       return RecreateWnd();
     default:

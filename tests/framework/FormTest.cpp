@@ -3,6 +3,7 @@
 #include "base/ErrorBox.h"
 #include "base/Exception.h"
 #include "framework/Application.h"
+#include "framework/Button.h"
 #include "framework/DefinitionReader.h"
 #include "framework/Edit.h"
 #include "framework/Form.h"
@@ -197,6 +198,49 @@ TEST_F(FormFocus, TabMovesTheFocusToTheNextControlInTabOrder) {
   PostMessageW(first->Handle(), WM_KEYDOWN, VK_TAB, 0);
   Application().ProcessMessages();
   EXPECT_EQ(GetFocus(), second->Handle());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormFocus, TheControlLosingTheFocusIsToldToCancelWhatItWasDoing) {
+  std::vector<LPARAM> cancelled;
+  first->SetFocus();
+  const TWndMethod original = first->WindowProc;
+  first->WindowProc = [&](TMessage& message) {
+    if (message.Msg == CM_CANCELMODE) cancelled.push_back(message.LParam);
+    original(message);
+  };
+  second->SetFocus();
+  first->WindowProc = original;
+  EXPECT_EQ(cancelled, std::vector<LPARAM>{reinterpret_cast<LPARAM>(second)});
+}
+
+TEST_F(FormFocus, AltAndTheAcceleratorLetterClickTheButton) {
+  auto* button = new TButton(&form);
+  button->SetParent(panel);
+  button->SetCaption("&Копировать");
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  first->SetFocus();
+  PostMessageW(first->Handle(), WM_SYSCHAR, L'к', 1 << 29);
+  PostMessageW(first->Handle(), WM_SYSCHAR, L'x', 1 << 29);
+  Application().ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+  button->SetEnabled(false);
+  PostMessageW(first->Handle(), WM_SYSCHAR, L'К', 1 << 29);
+  Application().ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(Accelerator, AnAmpersandMarksTheLetterAndADoubleOneIsPlainText) {
+  EXPECT_TRUE(IsAccel(L'c', "&Copy"));
+  EXPECT_TRUE(IsAccel(L'P', "Co&py"));
+  EXPECT_FALSE(IsAccel(L'c', "Copy"));
+  EXPECT_FALSE(IsAccel(L'c', "&&Copy"));
+  EXPECT_TRUE(IsAccel(L'o', "&&C&opy"));
+  EXPECT_FALSE(IsAccel(L'c', "Copy&"));
 }
 
 }  // namespace
