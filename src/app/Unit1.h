@@ -1,0 +1,44 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "framework/Button.h"
+#include "framework/Edit.h"
+#include "framework/Form.h"
+#include "framework/Label.h"
+#include "framework/Panel.h"
+
+// The main window. Its layout, its controls and its skin manager come from
+// its stored definition (resource "TFORM1"); the code handles three events.
+class TForm1 : public TForm {
+  DECLARE_CLASS_INFO
+
+ public:
+  explicit TForm1(TComponent* owner);
+
+  TCustomPanel* sPanel1 = nullptr;
+  TCustomLabel* sLabel2 = nullptr;
+  TCustomLabel* sLabel3 = nullptr;
+  TLabel* Label1 = nullptr;
+  TEdit* sEdit1 = nullptr;
+  TButton* sButton1 = nullptr;
+  TComponent* sSkinManager1 = nullptr;
+
+  void FormShow(TObject* sender);
+  void sButton1Click(TObject* sender);
+  void Label1Click(TObject* sender);
+
+  TNotifyEvent MethodAddress(const std::string& name) override;
+
+ private:
+  template <class T>
+  T* Field(const std::string& name);
+};
+
+// The vendor's web page that the link label opens.
+extern const char kVendorAddress[];
+
+// Asks the shell to "open" a web address; replaceable so that tests can
+// record the request instead of starting a browser.
+using TOpenWebPageProc = std::function<void(HWND owner, const std::string& address)>;
+TOpenWebPageProc SetOpenWebPageProc(TOpenWebPageProc proc);

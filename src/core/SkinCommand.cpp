@@ -1,0 +1,107 @@
+#include "core/SkinCommand.h"
+
+#include "core/CommonData.h"
+#include "framework/WinControl.h"
+
+namespace {
+TacBroadcastFilter& BroadcastFilter() {
+  static TacBroadcastFilter filter;
+  return filter;
+}
+}  // namespace
+
+TsCommonData* CommonDataOf(HWND window) {
+  void* data = window ? GetPropW(window, kAcsDataProperty) : nullptr;
+  if (!data) return nullptr;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId() ? static_cast<TsCommonData*>(data) : nullptr;
+}
+
+LRESULT DirectSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  TsCommonData* data = CommonDataOf(window);
+  if (!data || !data->WndProc) return SendMessageW(window, message, wParam, lParam);
+  TMessage record{message, wParam, lParam, 0};
+  try {
+    data->WndProc(record);
+  } catch (...) {
+    return 0;
+  }
+  return record.Result;
+}
+
+LRESULT SendSkinCommand(HWND window, int command, LPARAM lParam) {
+  return DirectSendMessage(window, SM_SKINCOMMAND, MakeSkinCommand(command), lParam);
+}
+
+bool SendBoolSkinCommand(HWND window, int command, LPARAM lParam) {
+  return SendSkinCommand(window, command, lParam) == 1;
+}
+
+LRESULT SendSkinCommandToControl(TControl* control, int command, LPARAM lParam) {
+  return SendSkinCommandToControl(control, SM_SKINCOMMAND, MakeSkinCommand(command), lParam);
+}
+
+LRESULT SendSkinCommandToControl(TControl* control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!control) return 0;
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  if (!windowed) return control->Perform(message, wParam, lParam);
+  if (windowed->ComponentState().Contains(TComponentStateItem::csDestroying) || !windowed->HandleAllocated())
+    return 0;
+  HWND window = windowed->Handle();
+  TsCommonData* data = CommonDataOf(window);
+  if (data && !data->WndProc && data->FOwnerControl) {
+    data->WndProc = data->FOwnerControl->WindowProc;
+    return DirectSendMessage(window, message, wParam, lParam);
+  }
+  return SendMessageW(window, message, wParam, lParam);
+}
+
+bool IsSkinAwareWindow(HWND window) {
+  if (!window) return false;
+  if (GetPropW(window, kAcsDataProperty) || GetPropW(window, kAcsAdapterProperty)) return true;
+  return SendBoolSkinCommand(window, SK_IS_SKINNED);
+}
+
+void SetBroadcastFilter(TacBroadcastFilter filter) { BroadcastFilter() = std::move(filter); }
+
+void BroadcastToChildControls(TWinControl* parent, TMessage& message) {
+  if (!parent) return;
+  for (size_t i = 0; i < parent->ControlCount(); ++i) {
+    TControl* child = parent->Controls(i);
+    if (child->ComponentState().Contains(TComponentStateItem::csDestroying)) return;
+    auto* windowed = dynamic_cast<TWinControl*>(child);
+    if (!windowed || !windowed->HandleAllocated()) {
+      message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
+      continue;
+    }
+    HWND window = windowed->Handle();
+    message.Result = DirectSendMessage(window, message.Msg, message.WParam, message.LParam);
+    if (IsSkinAwareWindow(window)) continue;
+    // The receiver may have removed itself; only a child still in place is entered.
+    if (i >= parent->ControlCount() || parent->Controls(i) != child) continue;
+    if (BroadcastFilter() && BroadcastFilter()(windowed)) continue;
+    BroadcastToChildControls(windowed, message);
+  }
+}
+
+namespace {
+struct ChildWindowBroadcast {
+  HWND Parent;
+  TMessage* Message;
+};
+
+BOOL CALLBACK SendToDirectChild(HWND child, LPARAM context) {
+  auto* broadcast = reinterpret_cast<ChildWindowBroadcast*>(context);
+  if (GetAncestor(child, GA_PARENT) == broadcast->Parent) {
+    TMessage& message = *broadcast->Message;
+    message.Result = DirectSendMessage(child, message.Msg, message.WParam, message.LParam);
+  }
+  return TRUE;
+}
+}  // namespace
+
+void BroadcastToChildWindows(HWND window, TMessage& message) {
+  ChildWindowBroadcast broadcast{window, &message};
+  EnumChildWindows(window, SendToDirectChild, reinterpret_cast<LPARAM>(&broadcast));
+}

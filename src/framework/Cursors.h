@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+using TCursor = int32_t;
+
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+
+bool IdentToCursor(std::string_view ident, TCursor& cursor);
+// The system cursor for a cursor value; nullptr for crDefault and unknown values.
+HCURSOR CursorHandle(TCursor cursor);

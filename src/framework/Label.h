@@ -1,0 +1,48 @@
+#pragma once
+#include "framework/GraphicControl.h"
+
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+
+// Text painted by the parent. With AutoSize the label takes the size of its
+// text whenever the text or font changes after loading; stored sizes stand.
+class TCustomLabel : public TGraphicControl {
+  DECLARE_CLASS_INFO
+
+ public:
+  explicit TCustomLabel(TComponent* owner);
+
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment alignment);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool value);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool value);
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool value);
+  TTextLayout Layout() const { return FLayout; }
+  void SetLayout(TTextLayout layout);
+  bool ShowAccelChar() const { return FShowAccelChar; }
+  void SetShowAccelChar(bool value);
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void Paint() override;
+  UINT DrawTextFlags() const;
+  void AdjustBounds();
+
+ private:
+  TAlignment FAlignment = TAlignment::taLeftJustify;
+  bool FAutoSize = true;
+  bool FWordWrap = false;
+  bool FTransparent = false;
+  TTextLayout FLayout = TTextLayout::tlTop;
+  bool FShowAccelChar = true;
+};
+
+class TLabel : public TCustomLabel {
+  DECLARE_CLASS_INFO
+
+ public:
+  explicit TLabel(TComponent* owner) : TCustomLabel(owner) {}
+};
