@@ -36,12 +36,26 @@ Contributors BuildContributors(int32_t srcSize, int32_t dstSize, const TacFilter
     const double center = i / scale;
     const auto left = static_cast<int64_t>(std::floor(center - support));
     const auto right = static_cast<int64_t>(std::ceil(center + support));
+    // Sampled at a shrinking scale a kernel's weights need not add up to 1,
+    // which would brighten or darken flat areas in stripes; they are divided
+    // by their sum, which changes nothing where they already add up to 1.
+    double sum = 0.0;
+    for (int64_t j = left; j <= right; ++j) sum += kernel.Weight((center - double(j)) * kernelScale) * kernelScale;
+    const double normal = sum > 0.0 ? 1.0 / sum : 1.0;
+    const size_t first = c.Weight.size();
+    int32_t fixedSum = 0;
     for (int64_t j = left; j <= right; ++j) {
       const double weight = kernel.Weight((center - double(j)) * kernelScale) * kernelScale;
-      const auto fixed = static_cast<int32_t>(std::lround(weight * 65536.0));
+      const auto fixed = static_cast<int32_t>(std::lround(weight * normal * 65536.0));
       if (fixed == 0) continue;
       c.Index.push_back(MirrorIndex(j, srcSize));
       c.Weight.push_back(fixed);
+      fixedSum += fixed;
+    }
+    // What rounding lost goes to the largest weight, so a flat area keeps its value exactly.
+    if (c.Weight.size() > first) {
+      auto largest = std::max_element(c.Weight.begin() + static_cast<ptrdiff_t>(first), c.Weight.end());
+      *largest += 65536 - fixedSum;
     }
   }
   c.First.push_back(c.Index.size());
