@@ -1,5 +1,7 @@
 #include "graphics/ColorOps.h"
 
+#include <algorithm>
+
 #include "graphics/WorkBitmap.h"
 
 namespace {
@@ -24,9 +26,8 @@ void GrayscaleRows(TacWorkBitmap& bitmap, bool keyed, TacPixel keyPixel) {
 }
 
 uint32_t Saturate(uint32_t channel, int32_t s, int32_t gray) {
-  int64_t v = (int64_t{255} + s) * channel - int64_t{s} * gray;
-  v = v < 0 ? 0 : v > 65535 ? 65535 : v;
-  return static_cast<uint32_t>(v) >> 8;
+  const int32_t v = (255 + s) * static_cast<int32_t>(channel) - s * gray;
+  return static_cast<uint32_t>(v < 0 ? 0 : v > 65535 ? 65535 : v) >> 8;
 }
 }  // namespace
 
@@ -49,6 +50,9 @@ void TransformPixels(TacWorkBitmap* bitmap, TacPixelTransform transform, int32_t
 
 void SaturationTransform(TacPixel& pixel, int32_t saturation) {
   if (saturation == 0) return;
+  // Beyond 2^16 every channel already lands on 0, 255 or stays where it is,
+  // so the limit changes no result and keeps the products in 32 bits.
+  saturation = std::clamp(saturation, -65536, 65536);
   const int32_t gray = static_cast<int32_t>(Gray(pixel));
   pixel = MakePixel(Saturate(Red(pixel), saturation, gray), Saturate(Green(pixel), saturation, gray),
                     Saturate(Blue(pixel), saturation, gray), Alpha(pixel));

@@ -55,6 +55,8 @@ TEST(SaturationTransform, MovesChannelsTowardOrAwayFromGrey) {
       {0xFF808080, 100, 0xFF7F7F7F},   // grey stays grey, one step darker
       {0xFF8040C0, -229, 0xFF645E6B},  // the default disabled look; grey 98
       {0xFF00FF00, 255, 0xFF00FF00},   // limited to 0..65535 before the division
+      {0xFF806040, 1 << 30, 0xFFFF0000},   // huge values push every channel to its end
+      {0xFF806040, -(1 << 30), 0xFF00FFFF},  // and far past grey the other way
   };
   for (const auto& c : cases) {
     TacPixel p = c.Start;
