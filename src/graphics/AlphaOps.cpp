@@ -15,8 +15,10 @@ bool InAny(std::span<const TRect> rects, int32_t x, int32_t y) {
 void PremultiplyRows(TacWorkBitmap& bitmap, const TRect& area) {
   // White with alpha 0 needs no case of its own: alpha 0 empties every channel.
   auto premultiply = [](TacPixel* p) {
-    const TacLanes lanes = LoadLanes(p);
-    const TacLanes multiplied = (lanes * AlphaLanes(lanes)) >> 8;
+    TacLanes lanes, alpha;
+    LoadLanes(p, lanes);
+    SpreadAlpha(lanes, alpha);
+    const TacLanes multiplied = (lanes * alpha) >> 8;
     StoreLanes(p, (multiplied & ~kAlphaLaneMask) | (lanes & kAlphaLaneMask));
   };
   for (int32_t y = area.Top; y < area.Bottom; ++y) {

@@ -46,8 +46,10 @@ void DrawAlphaImage(TacWorkBitmap& dest, const TacWorkBitmap& src, const TRect& 
   // ch: d = (a x s + (256 - a) x d) div 256; alpha: the same with s.A replaced
   // by a, and never below d.A. Two pixels at a time, an odd last one alone.
   auto draw = [&](TacPixel* d, const TacPixel* s) {
-    const TacLanes sl = LoadLanes(s), dl = LoadLanes(d);
-    TacLanes a = AlphaLanes(sl);
+    TacLanes sl, dl, a;
+    LoadLanes(s, sl);
+    LoadLanes(d, dl);
+    SpreadAlpha(sl, a);
     if (o != 255) a = (a * opacityLanes) >> 8;
     const TacLanes sw = (sl & ~kAlphaLaneMask) | (a & kAlphaLaneMask);
     const TacLanes mixed = (a * sw + (256 - a) * dl) >> 8;

@@ -1,17 +1,24 @@
 #include "graphics/ColorOps.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 #include "graphics/WorkBitmap.h"
 
 namespace {
-// Adding and taking away 1.5 x 2^52 rounds a double to the nearest integer,
-// halves to even, just as nearbyint does, but in plain arithmetic the
-// compiler can vectorise. The sum is formed in the formula's own order.
+// 0.299 R + 0.587 G + 0.114 B in double precision, rounded half to even.
+// Where doubles are evaluated as doubles, adding and taking away 1.5 x 2^52
+// rounds exactly like nearbyint, in plain arithmetic the compiler can
+// vectorise; with wider intermediate precision (x87) it would not.
 uint32_t Gray(TacPixel p) {
-  constexpr double kRound = 6755399441055744.0;
   const double luma = 0.299 * double(Red(p)) + 0.587 * double(Green(p)) + 0.114 * double(Blue(p));
+#if FLT_EVAL_METHOD == 0
+  constexpr double kRound = 6755399441055744.0;
   return static_cast<uint32_t>((luma + kRound) - kRound);
+#else
+  return static_cast<uint32_t>(std::nearbyint(luma));
+#endif
 }
 
 void GrayscaleRows(TacWorkBitmap& bitmap, bool keyed, TacPixel keyPixel) {

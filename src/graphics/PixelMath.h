@@ -64,18 +64,22 @@ inline constexpr int32_t kRowChunk = 256;
 using TacLanes = uint16_t __attribute__((vector_size(16)));
 using TacLaneBytes = uint8_t __attribute__((vector_size(8)));
 
-inline TacLanes LoadLanes(const TacPixel* p) {
+// Vectors travel by reference: passed by value they would change the calling
+// convention on targets without SSE.
+inline void LoadLanes(const TacPixel* p, TacLanes& lanes) {
   TacLaneBytes bytes;
   std::memcpy(&bytes, p, sizeof(bytes));
-  return __builtin_convertvector(bytes, TacLanes);
+  lanes = __builtin_convertvector(bytes, TacLanes);
 }
 
-inline void StoreLanes(TacPixel* p, TacLanes lanes) {
+inline void StoreLanes(TacPixel* p, const TacLanes& lanes) {
   const TacLaneBytes bytes = __builtin_convertvector(lanes, TacLaneBytes);
   std::memcpy(p, &bytes, sizeof(bytes));
 }
 
 // Each pixel's alpha in all four of its lanes.
-inline TacLanes AlphaLanes(TacLanes lanes) { return __builtin_shuffle(lanes, TacLanes{3, 3, 3, 3, 7, 7, 7, 7}); }
+inline void SpreadAlpha(const TacLanes& lanes, TacLanes& alpha) {
+  alpha = __builtin_shuffle(lanes, TacLanes{3, 3, 3, 3, 7, 7, 7, 7});
+}
 
 inline constexpr TacLanes kAlphaLaneMask = {0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF};
