@@ -38,24 +38,27 @@ TEST(SetAlphaRect, WithoutAKeyEveryPixelIsSet) {
   EXPECT_EQ(bitmap->Pixel(1, 0), 0xFFFF00FFu);
 }
 
-TEST(RestoreEmptyAlpha, BottomLeftColourStaysTransparentAndTheRestBecomesOpaque) {
-  auto bitmap = Filled(3, 2, KeyPixel);
-  bitmap->SetPixel(1, 0, 0x00123456);
-  bitmap->SetPixel(2, 1, 0x00000000);
-  RestoreEmptyAlpha(*bitmap);
-  EXPECT_EQ(bitmap->Pixel(0, 1), KeyPixel);
-  EXPECT_EQ(bitmap->Pixel(2, 0), KeyPixel);
-  EXPECT_EQ(bitmap->Pixel(1, 0), 0xFF123456u);
-  EXPECT_EQ(bitmap->Pixel(2, 1), 0xFF000000u);
+// A magenta background with one coloured pixel, every alpha byte zero.
+class RestoreEmptyAlphaTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<TacWorkBitmap> Bitmap = Filled(3, 2, KeyPixel);
+  void SetUp() override { Bitmap->SetPixel(1, 0, 0x00123456); }
+};
+
+TEST_F(RestoreEmptyAlphaTest, BottomLeftColourStaysTransparentAndTheRestBecomesOpaque) {
+  Bitmap->SetPixel(2, 1, 0x00000000);
+  RestoreEmptyAlpha(*Bitmap);
+  EXPECT_EQ(Bitmap->Pixel(0, 1), KeyPixel);
+  EXPECT_EQ(Bitmap->Pixel(2, 0), KeyPixel);
+  EXPECT_EQ(Bitmap->Pixel(1, 0), 0xFF123456u);
+  EXPECT_EQ(Bitmap->Pixel(2, 1), 0xFF000000u);
 }
 
-TEST(RestoreEmptyAlpha, OneNonZeroAlphaByteKeepsTheImage) {
-  auto bitmap = Filled(3, 2, KeyPixel);
-  bitmap->SetPixel(1, 0, 0x00123456);
-  bitmap->SetPixel(2, 0, 0x01000000);
-  RestoreEmptyAlpha(*bitmap);
-  EXPECT_EQ(bitmap->Pixel(1, 0), 0x00123456u);
-  EXPECT_EQ(bitmap->Pixel(2, 0), 0x01000000u);
+TEST_F(RestoreEmptyAlphaTest, OneNonZeroAlphaByteKeepsTheImage) {
+  Bitmap->SetPixel(2, 0, 0x01000000);
+  RestoreEmptyAlpha(*Bitmap);
+  EXPECT_EQ(Bitmap->Pixel(1, 0), 0x00123456u);
+  EXPECT_EQ(Bitmap->Pixel(2, 0), 0x01000000u);
 }
 
 TEST(PremultiplyAlpha, ChannelsTimesAlphaAndNearWhiteCappedWithoutComposition) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "BitmapFixture.h"
 #include "graphics/BitmapCopy.h"
 
@@ -13,46 +15,47 @@ TacPixel OnePixel(TacPixel dest, TacPixel src, Op op) {
   return d->Pixel(0, 0);
 }
 const TRect kFirstPixel = Rect(0, 0, 0, 0);  // inclusive: pixel (0, 0)
+
+// One source pixel over one destination pixel with a weight or opacity.
+struct PixelCase {
+  TacPixel Dest, Src;
+  int32_t Weight;
+  TacPixel Expected;
+};
+
+using WeightedOp = void (*)(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t weight);
+
+void ExpectPixels(std::initializer_list<PixelCase> cases, WeightedOp op) {
+  for (const PixelCase& c : cases)
+    EXPECT_EQ(OnePixel(c.Dest, c.Src, [&](TacWorkBitmap& d, TacWorkBitmap& s) { op(d, s, c.Weight); }), c.Expected)
+        << std::hex << c.Dest << " " << c.Src << " weight " << std::dec << c.Weight;
+}
 }  // namespace
 
 TEST(BlendBitmap, MixesAllFourBytesWithTheDestinationWeight) {
-  const struct {
-    TacPixel Dest, Src;
-    int32_t Weight;
-    TacPixel Expected;
-  } cases[] = {
-      {0x12345678, 0xFEDCBA98, 0, 0xFEDCBA98},    // weight 0 copies the source exactly
-      {0x00000000, 0xFFFFFFFF, 255, 0x00000000},  // weight 255 moves at most one step: 255 div 256
-      {0x01010101, 0xFFFFFFFF, 255, 0x01010101},  // (255 + 255) div 256 = 1
-      {0x02020202, 0xFFFFFFFF, 255, 0x02020202},  // (510 + 255) div 256 = 2
-      {0xFF000000, 0x00FFFFFF, 128, 0x7F7F7F7F},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(OnePixel(c.Dest, c.Src,
-                       [&](TacWorkBitmap& d, TacWorkBitmap& s) { BlendBitmap(d, s, c.Weight, {0, 0}, kFirstPixel); }),
-              c.Expected)
-        << std::hex << c.Dest << " " << c.Src << " w" << std::dec << c.Weight;
+  ExpectPixels(
+      {
+        {0x12345678, 0xFEDCBA98, 0, 0xFEDCBA98},    // weight 0 copies the source exactly
+        {0x00000000, 0xFFFFFFFF, 255, 0x00000000},  // weight 255 moves at most one step: 255 div 256
+        {0x01010101, 0xFFFFFFFF, 255, 0x01010101},  // (255 + 255) div 256 = 1
+        {0x02020202, 0xFFFFFFFF, 255, 0x02020202},  // (510 + 255) div 256 = 2
+        {0xFF000000, 0x00FFFFFF, 128, 0x7F7F7F7F},
+      },
+      [](TacWorkBitmap& d, const TacWorkBitmap& s, int32_t weight) { BlendBitmap(d, s, weight, {0, 0}, kFirstPixel); });
 }
 
 TEST(DrawAlphaImage, StraightAlphaOverWithAlphaThatNeverDecreases) {
-  const struct {
-    TacPixel Dest, Src;
-    int32_t Opacity;
-    TacPixel Expected;
-  } cases[] = {
-      {0x80405060, 0x00FFFFFF, 255, 0x80405060},  // a transparent source changes nothing
-      {0x00000000, 0xFFFFFFFF, 255, 0xFEFEFEFE},  // opaque: (255 s + d) div 256, alpha 0 becomes 254
-      {0xFF000000, 0xFFFFFFFF, 255, 0xFFFEFEFE},  // destination alpha 255 stays 255
-      {0xFF646464, 0xFF000000, 255, 0xFF000000},  // (0 + 100) div 256
-      {0x00000000, 0xFFC8C8C8, 128, 0x3F636363},  // a = 255 x 128 div 256 = 127
-      {0x00000000, 0x80FF0000, 255, 0x407F0000},  // a = s.A = 128
-      {0xFF000000, 0x80FF0000, 128, 0xFF3F0000},  // a = (128 x 128) div 256 = 64
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(OnePixel(c.Dest, c.Src,
-                       [&](TacWorkBitmap& d, TacWorkBitmap& s) { DrawAlphaImage(d, s, kFirstPixel, c.Opacity, {0, 0}); }),
-              c.Expected)
-        << std::hex << c.Dest << " " << c.Src << " o" << std::dec << c.Opacity;
+  ExpectPixels(
+      {
+        {0x80405060, 0x00FFFFFF, 255, 0x80405060},  // a transparent source changes nothing
+        {0x00000000, 0xFFFFFFFF, 255, 0xFEFEFEFE},  // opaque: (255 s + d) div 256, alpha 0 becomes 254
+        {0xFF000000, 0xFFFFFFFF, 255, 0xFFFEFEFE},  // destination alpha 255 stays 255
+        {0xFF646464, 0xFF000000, 255, 0xFF000000},  // (0 + 100) div 256
+        {0x00000000, 0xFFC8C8C8, 128, 0x3F636363},  // a = 255 x 128 div 256 = 127
+        {0x00000000, 0x80FF0000, 255, 0x407F0000},  // a = s.A = 128
+        {0xFF000000, 0x80FF0000, 128, 0xFF3F0000},  // a = (128 x 128) div 256 = 64
+      },
+      [](TacWorkBitmap& d, const TacWorkBitmap& s, int32_t weight) { DrawAlphaImage(d, s, kFirstPixel, weight, {0, 0}); });
 }
 
 TEST(KeyedCopies, SkipOnlyTheExactKeyValue) {
@@ -77,40 +80,24 @@ TEST(KeyedCopies, SkipOnlyTheExactKeyValue) {
 }
 
 TEST(CopyKeyedFaded, MixesAllFourBytes) {
-  const struct {
-    TacPixel Dest, Src;
-    int32_t Weight;
-    TacPixel Expected;
-  } cases[] = {
-      {0x00000000, 0xFFFFFFFF, 0, 0xFEFEFEFE},
-      {0xFFFFFFFF, 0x00000000, 255, 0xFEFEFEFE},
-      {0xC8C8C8C8, 0x64646464, 100, 0x8A8A8A8A},  // (155 x 100 + 100 x 200) div 256 = 138
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(OnePixel(c.Dest, c.Src,
-                       [&](TacWorkBitmap& d, TacWorkBitmap& s) {
-                         CopyKeyedFaded(d, s, 0, 0, kFirstPixel, clFuchsia, c.Weight);
-                       }),
-              c.Expected);
+  ExpectPixels(
+      {
+        {0x00000000, 0xFFFFFFFF, 0, 0xFEFEFEFE},
+        {0xFFFFFFFF, 0x00000000, 255, 0xFEFEFEFE},
+        {0xC8C8C8C8, 0x64646464, 100, 0x8A8A8A8A},  // (155 x 100 + 100 x 200) div 256 = 138
+      },
+      [](TacWorkBitmap& d, const TacWorkBitmap& s, int32_t weight) { CopyKeyedFaded(d, s, 0, 0, kFirstPixel, clFuchsia, weight); });
 }
 
 TEST(CopyKeyedBlended, MixesColourAndRaisesAlphaToTheOpacity) {
-  const struct {
-    TacPixel Dest, Src;
-    int32_t Opacity;
-    TacPixel Expected;
-  } cases[] = {
-      {0x11223344, 0x80FFFFFF, 0, 0x80FFFFFF},    // opacity 0 copies the pixel whole
-      {0x20000000, 0x00FFFFFF, 128, 0x807F7F7F},  // alpha max(0x20, 128)
-      {0xF0000000, 0x00FFFFFF, 128, 0xF07F7F7F},  // alpha stays 0xF0
-      {0x00646464, 0x00C8C8C8, 255, 0xFFC7C7C7},  // (255 x 200 + 100) div 256
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(OnePixel(c.Dest, c.Src,
-                       [&](TacWorkBitmap& d, TacWorkBitmap& s) {
-                         CopyKeyedBlended(d, s, 0, 0, kFirstPixel, clFuchsia, c.Opacity);
-                       }),
-              c.Expected);
+  ExpectPixels(
+      {
+        {0x11223344, 0x80FFFFFF, 0, 0x80FFFFFF},    // opacity 0 copies the pixel whole
+        {0x20000000, 0x00FFFFFF, 128, 0x807F7F7F},  // alpha max(0x20, 128)
+        {0xF0000000, 0x00FFFFFF, 128, 0xF07F7F7F},  // alpha stays 0xF0
+        {0x00646464, 0x00C8C8C8, 255, 0xFFC7C7C7},  // (255 x 200 + 100) div 256
+      },
+      [](TacWorkBitmap& d, const TacWorkBitmap& s, int32_t weight) { CopyKeyedBlended(d, s, 0, 0, kFirstPixel, clFuchsia, weight); });
 }
 
 class CopyKeyedParent : public ::testing::Test {
