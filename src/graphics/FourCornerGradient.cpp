@@ -1,7 +1,6 @@
 #include "graphics/FourCornerGradient.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 
 #include "graphics/PixelMath.h"
@@ -46,12 +45,14 @@ struct Triangle {
     return Area > 0 ? (w0 >= 0 && w1 >= 0 && w2 >= 0) : (w0 <= 0 && w1 <= 0 && w2 <= 0);
   }
 
-  // Colour values are 16-bit in a triangle fill; the pixel keeps the high byte.
+  // Colour values are 16-bit in a triangle fill; the pixel keeps the high
+  // byte. Truncation is the floor here: what it rounds up from (-1, 0) the
+  // clamp takes back to 0.
   TacPixel ColorAt(int64_t x, int64_t y) const {
     TacPixel p = 0;
     for (int ch = 0; ch < 4; ++ch) {
-      const double v = A[ch] * double(x) + B[ch] * double(y) + C[ch];
-      p |= ClampByte(static_cast<int32_t>(std::floor(v + 1e-6))) << (ch * 8);
+      const double v = A[ch] * double(x) + B[ch] * double(y) + C[ch] + 1e-6;
+      p |= ClampByte(v < 256.0 ? static_cast<int32_t>(v) : 255) << (ch * 8);
     }
     return p;
   }
