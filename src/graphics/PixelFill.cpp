@@ -56,8 +56,11 @@ void FillBorderStrips(TacWorkBitmap& bitmap, const TRect& rect, int32_t left, in
 }
 
 TColor MixColors(TColor a, TColor b, int32_t weight) {
-  const uint32_t w = ToWeight(weight);
-  return static_cast<TColor>(MixColorBytes(static_cast<uint32_t>(a), static_cast<uint32_t>(b), w, 255 - w));
+  const auto w = static_cast<uint16_t>(ToWeight(weight));
+  TacPixel mixed = static_cast<TacPixel>(a);
+  const auto other = static_cast<TacPixel>(b);
+  MixBytes(Bytes(&mixed), Bytes(&other), 3, w, static_cast<uint16_t>(255 - w));  // byte 3 stays a's
+  return static_cast<TColor>(mixed);
 }
 
 void TintRect(TacWorkBitmap& bitmap, const TRect& rectInclusive, int32_t weight, TColor color) {

@@ -1,23 +1,10 @@
 #pragma once
+// Pixel arithmetic shared by the drawing operations.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include "graphics/Color.h"
-
-// Per-byte weighted sums of two pixels, two bytes per multiplication. With
-// wd + ws <= 256 no byte can carry into its neighbour, so each result byte is
-// exactly (wd * d + ws * s) div 256.
-inline TacPixel MixAllBytes(TacPixel d, TacPixel s, uint32_t wd, uint32_t ws) {
-  const uint32_t rb = (((d & 0x00FF00FFu) * wd + (s & 0x00FF00FFu) * ws) >> 8) & 0x00FF00FFu;
-  const uint32_t ga = (((d >> 8) & 0x00FF00FFu) * wd + ((s >> 8) & 0x00FF00FFu) * ws) & 0xFF00FF00u;
-  return rb | ga;
-}
-
-// As MixAllBytes for blue, green and red; the alpha byte stays d's.
-inline TacPixel MixColorBytes(TacPixel d, TacPixel s, uint32_t wd, uint32_t ws) {
-  return (MixAllBytes(d, s, wd, ws) & 0x00FFFFFFu) | (d & 0xFF000000u);
-}
 
 inline uint32_t ClampByte(int32_t value) { return value < 0 ? 0u : value > 255 ? 255u : static_cast<uint32_t>(value); }
 
