@@ -46,7 +46,7 @@ const TRect kAllInclusive = Rect(0, 0, kSide - 1, kSide - 1);
 template <typename Op>
 void PerPixel(benchmark::State& state, Op op, bool emptyAlpha = false) {
   const auto original = Picture(1);
-  if (emptyAlpha) SetAlphaRect(*original, kAll, 0, {}, clNotSet);
+  if (emptyAlpha) SetAlphaRect(*original, kAll, 0, {}, clNone);
   const auto src = Picture(2);
   TacWorkBitmap dest;
   for (auto _ : state) {

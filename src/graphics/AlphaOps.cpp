@@ -54,7 +54,7 @@ void SetAlphaRect(TacWorkBitmap& bitmap, const TRect& rect, int32_t alpha, std::
   const auto area = ClipToBitmap(rect, bitmap);
   if (!area) return;
   const uint32_t a = alpha < 0 ? 0u : alpha > 255 ? 255u : static_cast<uint32_t>(alpha);
-  const bool keyed = key != clNotSet;
+  const bool keyed = key != clNone;
   const TacPixel keyPixel = PixelOfColor(key);
   for (int32_t y = area->Top; y < area->Bottom; ++y) {
     TacPixel* row = bitmap.Row(y);

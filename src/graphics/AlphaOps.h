@@ -8,7 +8,7 @@
 class TacWorkBitmap;
 
 // Sets the alpha byte in Rect except inside any of ExcludeRects and on Key
-// pixels (clNotSet: no key).
+// pixels (clNone: no key).
 void SetAlphaRect(TacWorkBitmap& bitmap, const TRect& rect, int32_t alpha, std::span<const TRect> excludeRects,
                   TColor key);
 

@@ -8,7 +8,7 @@
 class TacWorkBitmap;
 
 // Source rectangles of these operations include their right and bottom edges.
-// Keys are colours (clNotSet for none); a pixel is a key pixel only when its
+// Keys are colours (clNone for none); a pixel is a key pixel only when its
 // whole 32-bit value, alpha included, equals the key. Weights are 0..255.
 
 // d = (DestWeight x d + (256 - DestWeight) x s) div 256 on all four bytes.

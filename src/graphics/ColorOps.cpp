@@ -41,12 +41,12 @@ uint32_t Saturate(uint32_t channel, int32_t s, int32_t gray) {
 void GrayscaleBitmap(TacWorkBitmap& bitmap) { GrayscaleRows(bitmap, false, 0); }
 
 void GrayscaleBitmap(TacWorkBitmap& bitmap, TColor key) {
-  GrayscaleRows(bitmap, key != clNotSet, PixelOfColor(key));
+  GrayscaleRows(bitmap, key != clNone, PixelOfColor(key));
 }
 
 void TransformPixels(TacWorkBitmap* bitmap, TacPixelTransform transform, int32_t parameter, TColor key) {
   if (!bitmap || !transform) return;
-  const bool keyed = key != clNotSet;
+  const bool keyed = key != clNone;
   const TacPixel keyPixel = PixelOfColor(key);
   for (int32_t y = 0; y < bitmap->Height(); ++y) {
     TacPixel* row = bitmap->Row(y);

@@ -13,7 +13,7 @@ void GrayscaleBitmap(TacWorkBitmap& bitmap, TColor key);
 // A per-pixel colour transform: changes the pixel in place.
 using TacPixelTransform = void (*)(TacPixel& pixel, int32_t parameter);
 
-// Calls Transform on every pixel that is not Key (clNotSet: on every pixel).
+// Calls Transform on every pixel that is not Key (clNone: on every pixel).
 void TransformPixels(TacWorkBitmap* bitmap, TacPixelTransform transform, int32_t parameter, TColor key);
 
 // S = 0 leaves the pixel; negative S moves channels toward grey, positive S

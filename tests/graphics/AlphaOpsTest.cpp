@@ -33,7 +33,7 @@ TEST(SetAlphaRect, SetsAlphaExceptOnKeysAndExcludedRects) {
 
 TEST(SetAlphaRect, WithoutAKeyEveryPixelIsSet) {
   auto bitmap = Filled(2, 1, KeyPixel);
-  SetAlphaRect(*bitmap, Rect(1, 0, 2, 1), 255, {}, clNotSet);
+  SetAlphaRect(*bitmap, Rect(1, 0, 2, 1), 255, {}, clNone);
   EXPECT_EQ(bitmap->Pixel(0, 0), KeyPixel);
   EXPECT_EQ(bitmap->Pixel(1, 0), 0xFFFF00FFu);
 }

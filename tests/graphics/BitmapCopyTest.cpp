@@ -74,7 +74,7 @@ TEST(KeyedCopies, SkipOnlyTheExactKeyValue) {
   EXPECT_EQ(keyed(opaqueFuchsia, blended), opaqueFuchsia);
   // With no key at all even the key colour is copied.
   EXPECT_EQ(OnePixel(0, KeyPixel, [&](TacWorkBitmap& d, TacWorkBitmap& s) {
-              CopyKeyed(d, s, 0, 0, kFirstPixel, clNotSet, false, noParent);
+              CopyKeyed(d, s, 0, 0, kFirstPixel, clNone, false, noParent);
             }),
             KeyPixel);
 }

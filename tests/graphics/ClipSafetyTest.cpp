@@ -61,7 +61,7 @@ const Operation kOperations[] = {
     {"CopyKeyedBlended",
      [](TacWorkBitmap& d, const TacWorkBitmap& s, const TRect& r) { CopyKeyedBlended(d, s, 1, -1, r, clFuchsia, 0); }},
     {"SetAlphaRect",
-     [](TacWorkBitmap& d, const TacWorkBitmap&, const TRect& r) { SetAlphaRect(d, r, 1, std::span<const TRect>(&r, 1), clNotSet); }},
+     [](TacWorkBitmap& d, const TacWorkBitmap&, const TRect& r) { SetAlphaRect(d, r, 1, std::span<const TRect>(&r, 1), clNone); }},
     {"PremultiplyAlpha", [](TacWorkBitmap& d, const TacWorkBitmap&, const TRect& r) { PremultiplyAlpha(d, r); }},
     {"StretchAlphaImage",
      [](TacWorkBitmap& d, const TacWorkBitmap& s, const TRect& r) { StretchAlphaImage(d, r.Left, r.Top, 255, r, s, 9, 9); }},

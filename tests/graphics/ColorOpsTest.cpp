@@ -72,7 +72,7 @@ TEST(TransformPixels, PassesEveryNonKeyPixelAndTheParameter) {
   TransformPixels(bitmap.get(), addParameter, 5, clFuchsia);
   EXPECT_EQ(bitmap->Pixel(0, 0), 0x01000005u);
   EXPECT_EQ(bitmap->Pixel(1, 0), KeyPixel);
-  TransformPixels(bitmap.get(), addParameter, 1, clNotSet);
+  TransformPixels(bitmap.get(), addParameter, 1, clNone);
   EXPECT_EQ(bitmap->Pixel(1, 0), KeyPixel + 1);
-  TransformPixels(nullptr, addParameter, 1, clNotSet);  // nothing to do, no fault
+  TransformPixels(nullptr, addParameter, 1, clNone);  // nothing to do, no fault
 }
