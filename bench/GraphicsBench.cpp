@@ -90,7 +90,8 @@ PIXEL_BENCH(CopyKeyedBlendedBench, CopyKeyedBlended(d, s, 0, 0, kAllInclusive, c
 PIXEL_BENCH(SetAlphaRectBench, SetAlphaRect(d, kAll, 255, {}, clFuchsia));
 PIXEL_BENCH(PremultiplyAlphaBench, PremultiplyAlpha(d));
 PIXEL_BENCH(GrayscaleBitmapBench, GrayscaleBitmap(d, clFuchsia));
-PIXEL_BENCH(SaturationBench, TransformPixels(&d, SaturationTransform, -229, clFuchsia));
+PIXEL_BENCH(TransformPixelsBench, TransformPixels(&d, SaturationTransform, -229, clFuchsia));
+PIXEL_BENCH(SaturateBitmapBench, SaturateBitmap(d, -229, clFuchsia));
 PIXEL_BENCH(DisabledLookBench, ApplyDisabledLook(d, dkGrayed | dkBlended, clWhite, {}, ParentBGFromBitmap(const_cast<TacWorkBitmap*>(&s), 0, 0)));
 PIXEL_BENCH(GradientVerticalBench, PaintGradient(d, kAll, Gradient("255;0;40;0;0;65280;0;60;0;0;16711680;0;0;0;0"), 0));
 PIXEL_BENCH(GradientHorizontalBench, PaintGradient(d, kAll, Gradient("255;0;40;1;0;65280;0;60;0;0;16711680;0;0;0;0"), 0));

@@ -72,16 +72,17 @@ void SetAlphaRect(TacWorkBitmap& bitmap, const TRect& rect, int32_t alpha, std::
 
 void RestoreEmptyAlpha(TacWorkBitmap& bitmap) {
   if (bitmap.Empty()) return;
-  for (int32_t y = 0; y < bitmap.Height(); ++y) {
+  const int32_t width = bitmap.Width(), height = bitmap.Height();
+  for (int32_t y = 0; y < height; ++y) {
     const TacPixel* row = bitmap.Row(y);
     TacPixel any = 0;
-    for (int32_t x = 0; x < bitmap.Width(); ++x) any |= row[x];
+    for (int32_t x = 0; x < width; ++x) any |= row[x];
     if (any & 0xFF000000u) return;
   }
-  const TacPixel background = bitmap.Pixel(0, bitmap.Height() - 1);
-  for (int32_t y = 0; y < bitmap.Height(); ++y) {
+  const TacPixel background = bitmap.Pixel(0, height - 1);
+  for (int32_t y = 0; y < height; ++y) {
     TacPixel* row = bitmap.Row(y);
-    for (int32_t x = 0; x < bitmap.Width(); ++x) row[x] = row[x] == background ? row[x] : row[x] | 0xFF000000u;
+    for (int32_t x = 0; x < width; ++x) row[x] = row[x] == background ? row[x] : row[x] | 0xFF000000u;
   }
 }
 

@@ -17,16 +17,27 @@ void ForEachRow(TacWorkBitmap& dest, const TacWorkBitmap& src, TPoint destPoint,
     op(dest.Row(span->DestY + y) + span->DestX, src.Row(span->SrcY + y) + span->SrcX, span->Width);
 }
 
-// The parent's pixels for a row of key pixels; what falls outside the parent
-// bitmap is left alone.
-void FillKeysFromParent(TacPixel* dest, const TacPixel* src, int32_t width, TacPixel key, const TacWorkBitmap& parent,
-                        int64_t parentX, int64_t parentY) {
-  if (parentY < 0 || parentY >= parent.Height()) return;
-  const int64_t first = std::clamp<int64_t>(-parentX, 0, width);
-  const int64_t last = std::clamp<int64_t>(parent.Width() - parentX, 0, width);
-  if (first >= last) return;
-  const TacPixel* parentRow = parent.Row(static_cast<int32_t>(parentY)) + (parentX + first);
-  for (int64_t x = first; x < last; ++x) dest[x] = src[x] == key ? parentRow[x - first] : dest[x];
+// Copies a row of non-key pixels; key pixels take the parent's pixel where
+// the parent bitmap reaches and stay as they are elsewhere.
+void CopyRowOverParent(TacPixel* dest, const TacPixel* src, int32_t width, TacPixel key, const TacWorkBitmap& parent,
+                       int64_t parentX, int64_t parentY) {
+  int64_t first = width, last = width;  // the columns over the parent bitmap
+  if (parentY >= 0 && parentY < parent.Height()) {
+    first = std::clamp<int64_t>(-parentX, 0, width);
+    last = std::max(first, std::clamp<int64_t>(parent.Width() - parentX, 0, width));
+  }
+  for (int64_t x = 0; x < first; ++x) dest[x] = src[x] == key ? dest[x] : src[x];
+  if (first < last) {
+    const TacPixel* under = parent.Row(static_cast<int32_t>(parentY)) + (parentX + first);
+    TacPixel* d = dest + first;
+    const TacPixel* s = src + first;
+    const auto count = static_cast<size_t>(last - first);
+    for (size_t i = 0; i < count; ++i) {
+      const TacPixel own = s[i], beneath = under[i];  // both read, so the loop has no branch
+      d[i] = own == key ? beneath : own;
+    }
+  }
+  for (int64_t x = last; x < width; ++x) dest[x] = src[x] == key ? dest[x] : src[x];
 }
 }  // namespace
 
@@ -84,9 +95,9 @@ void CopyKeyed(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t destX, int
     TacPixel* d = dest.Row(span->DestY + y) + span->DestX;
     const TacPixel* s = src.Row(span->SrcY + y) + span->SrcX;
     if (fromParent)
-      FillKeysFromParent(d, s, span->Width, keyPixel, *parentBG.Bmp, int64_t{span->DestX} + parentBG.Offset.X,
-                         int64_t{span->DestY} + y + parentBG.Offset.Y);
-    if (fillColor)
+      CopyRowOverParent(d, s, span->Width, keyPixel, *parentBG.Bmp, int64_t{span->DestX} + parentBG.Offset.X,
+                        int64_t{span->DestY} + y + parentBG.Offset.Y);
+    else if (fillColor)
       for (int32_t x = 0; x < span->Width; ++x) d[x] = s[x] == keyPixel ? parentColor : s[x];
     else
       for (int32_t x = 0; x < span->Width; ++x) d[x] = s[x] == keyPixel ? d[x] : s[x] | copiedAlpha;

@@ -22,19 +22,31 @@ uint32_t Gray(TacPixel p) {
 }
 
 void GrayscaleRows(TacWorkBitmap& bitmap, bool keyed, TacPixel keyPixel) {
-  for (int32_t y = 0; y < bitmap.Height(); ++y) {
+  const int32_t width = bitmap.Width(), height = bitmap.Height();
+  for (int32_t y = 0; y < height; ++y) {
     TacPixel* row = bitmap.Row(y);
-    for (int32_t x = 0; x < bitmap.Width(); ++x) {
+    for (int32_t x = 0; x < width; ++x) {
       const TacPixel p = row[x];
       const uint32_t g = Gray(p);
-      row[x] = keyed && p == keyPixel ? p : MakePixel(g, g, g, Alpha(p));
+      const uint32_t keep = 0u - static_cast<uint32_t>(keyed & (p == keyPixel));  // all ones for a key pixel
+      row[x] = (p & keep) | (MakePixel(g, g, g, Alpha(p)) & ~keep);
     }
   }
 }
 
 uint32_t Saturate(uint32_t channel, int32_t s, int32_t gray) {
   const int32_t v = (255 + s) * static_cast<int32_t>(channel) - s * gray;
-  return static_cast<uint32_t>(v < 0 ? 0 : v > 65535 ? 65535 : v) >> 8;
+  return static_cast<uint32_t>(std::clamp(v, 0, 65535)) >> 8;
+}
+
+// Beyond 2^16 every channel already lands on 0, 255 or stays where it is, so
+// the limit changes no result and keeps the products in 32 bits.
+int32_t LimitSaturation(int32_t saturation) { return std::clamp(saturation, -65536, 65536); }
+
+TacPixel Saturated(TacPixel pixel, int32_t saturation) {
+  const auto gray = static_cast<int32_t>(Gray(pixel));
+  return MakePixel(Saturate(Red(pixel), saturation, gray), Saturate(Green(pixel), saturation, gray),
+                   Saturate(Blue(pixel), saturation, gray), Alpha(pixel));
 }
 }  // namespace
 
@@ -48,19 +60,30 @@ void TransformPixels(TacWorkBitmap* bitmap, TacPixelTransform transform, int32_t
   if (!bitmap || !transform) return;
   const bool keyed = key != clNone;
   const TacPixel keyPixel = PixelOfColor(key);
-  for (int32_t y = 0; y < bitmap->Height(); ++y) {
+  const int32_t width = bitmap->Width(), height = bitmap->Height();
+  for (int32_t y = 0; y < height; ++y) {
     TacPixel* row = bitmap->Row(y);
-    for (int32_t x = 0; x < bitmap->Width(); ++x)
+    for (int32_t x = 0; x < width; ++x)
       if (!keyed || row[x] != keyPixel) transform(row[x], parameter);
   }
 }
 
 void SaturationTransform(TacPixel& pixel, int32_t saturation) {
+  if (saturation != 0) pixel = Saturated(pixel, LimitSaturation(saturation));
+}
+
+void SaturateBitmap(TacWorkBitmap& bitmap, int32_t saturation, TColor key) {
   if (saturation == 0) return;
-  // Beyond 2^16 every channel already lands on 0, 255 or stays where it is,
-  // so the limit changes no result and keeps the products in 32 bits.
-  saturation = std::clamp(saturation, -65536, 65536);
-  const int32_t gray = static_cast<int32_t>(Gray(pixel));
-  pixel = MakePixel(Saturate(Red(pixel), saturation, gray), Saturate(Green(pixel), saturation, gray),
-                    Saturate(Blue(pixel), saturation, gray), Alpha(pixel));
+  saturation = LimitSaturation(saturation);
+  const bool keyed = key != clNone;
+  const TacPixel keyPixel = PixelOfColor(key);
+  const int32_t width = bitmap.Width(), height = bitmap.Height();
+  for (int32_t y = 0; y < height; ++y) {
+    TacPixel* row = bitmap.Row(y);
+    for (int32_t x = 0; x < width; ++x) {
+      const TacPixel p = row[x];
+      const uint32_t keep = 0u - static_cast<uint32_t>(keyed & (p == keyPixel));  // all ones for a key pixel
+      row[x] = (p & keep) | (Saturated(p, saturation) & ~keep);
+    }
+  }
 }

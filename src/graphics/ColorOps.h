@@ -19,3 +19,5 @@ void TransformPixels(TacWorkBitmap* bitmap, TacPixelTransform transform, int32_t
 // S = 0 leaves the pixel; negative S moves channels toward grey, positive S
 // away from it: c = ((255 + S) x c - S x Gray) div 256, limited to 0..255.
 void SaturationTransform(TacPixel& pixel, int32_t saturation);
+// TransformPixels with SaturationTransform, in one loop the compiler can vectorise.
+void SaturateBitmap(TacWorkBitmap& bitmap, int32_t saturation, TColor key);

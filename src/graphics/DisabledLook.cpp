@@ -19,7 +19,7 @@ void ApplyDisabledLook(TacWorkBitmap& bitmap, TsDisabledKind kind, TColor parent
     if (settings.GrayLevel == -100)
       GrayscaleBitmap(bitmap, clFuchsia);
     else
-      TransformPixels(&bitmap, SaturationTransform, settings.GrayLevel * 255 / 100, clFuchsia);
+      SaturateBitmap(bitmap, settings.GrayLevel * 255 / 100, clFuchsia);
   }
   if (kind & dkBlended) {
     if (parentBG.IsBitmap && parentBG.Bmp) {

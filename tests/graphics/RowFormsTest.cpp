@@ -56,6 +56,7 @@ TEST(RowForms, EveryPixelOfARowIsWorkedAsIfAlone) {
       {"SetAlphaRect", [](TacWorkBitmap& d, const TacWorkBitmap&) { SetAlphaRect(d, Rect(0, 0, kWidth, 1), 33, {}, clFuchsia); }},
       {"PremultiplyAlpha", [](TacWorkBitmap& d, const TacWorkBitmap&) { PremultiplyAlpha(d); }},
       {"GrayscaleBitmap", [](TacWorkBitmap& d, const TacWorkBitmap&) { GrayscaleBitmap(d, clFuchsia); }},
+      {"SaturateBitmap", [](TacWorkBitmap& d, const TacWorkBitmap&) { SaturateBitmap(d, -229, clFuchsia); }},
   };
   for (const auto& c : cases) ExpectSameAsSinglePixels(c.Name, c.Op);
 }
@@ -64,4 +65,13 @@ TEST(RowForms, PremultiplyWithoutCompositionMatchesSinglePixelsToo) {
   auto previous = SetCompositionQuery([] { return false; });
   ExpectSameAsSinglePixels("PremultiplyAlpha capped", [](TacWorkBitmap& d, const TacWorkBitmap&) { PremultiplyAlpha(d); });
   SetCompositionQuery(previous);
+}
+
+TEST(RowForms, SaturateBitmapIsTransformPixelsWithTheSaturationTransform) {
+  for (int32_t s : {-(1 << 30), -255, -229, -1, 0, 1, 100, 255, 1 << 30}) {
+    auto looped = Noise(5), transformed = Noise(5);
+    SaturateBitmap(*looped, s, clFuchsia);
+    TransformPixels(transformed.get(), SaturationTransform, s, clFuchsia);
+    for (int32_t x = 0; x < kWidth; ++x) ASSERT_EQ(looped->Pixel(x, 0), transformed->Pixel(x, 0)) << s << " at " << x;
+  }
 }
