@@ -1,14 +1,7 @@
 #include "framework/Colors.h"
 
-#include <windows.h>
-
 #include <array>
 #include <utility>
-
-uint32_t ColorToRGB(TColor color) {
-  if (color < 0) return GetSysColor(color & 0xFF);
-  return static_cast<uint32_t>(color) & 0xFFFFFF;
-}
 
 bool IdentToColor(std::string_view ident, TColor& color) {
   static constexpr std::array<std::pair<std::string_view, TColor>, 44> names{{
