@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "../skin/SkinTestFiles.h"
+#include "SkinPack.h"
+#include "base/FileUtils.h"
+#include "skin/PackedSkinWriter.h"
+#include "skin/SkinConvertor.h"
+
+namespace {
+
+struct ToolRun {
+  int code;
+  std::string out, err;
+};
+
+ToolRun SkinPack(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int code = SkinPackMain(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+std::vector<uint8_t> Binary() {
+  std::vector<uint8_t> bytes(70000);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>((i * 2654435761u) >> 13);
+  return bytes;
+}
+
+TEST(SkinPack, FolderRoundTripsByteForByte) {
+  TempDir dir;
+  dir.WriteFile("skin/Options.dat", "[GLOBALINFO]\r\nMASTERBITMAP=MASTER COPY.PNG\r\n");
+  dir.WriteFile("skin/MASTER COPY.PNG", Binary());
+  dir.WriteFile("skin/buttonhuge.bmp", "BM small");
+  dir.WriteFile("skin/Empty.png", std::vector<uint8_t>{});
+  dir.WriteFile("preview.png", "\x89PNG preview");
+
+  ToolRun pack = SkinPack({"pack", dir.Path() + "skin", dir.Path() + "Skin.asz", "--preview", dir.Path() + "preview.png"});
+  ASSERT_EQ(pack.code, 0) << pack.err;
+  ToolRun unpack = SkinPack({"unpack", dir.Path() + "Skin.asz", dir.Path() + "copy", "--preview", dir.Path() + "pv.png"});
+  ASSERT_EQ(unpack.code, 0) << unpack.err;
+
+  for (const char* name : {"Options.dat", "MASTER COPY.PNG", "buttonhuge.bmp", "Empty.png"})
+    EXPECT_EQ(ReadFileBytes(dir.Path() + "copy/" + name), ReadFileBytes(dir.Path() + "skin/" + name)) << name;
+  EXPECT_EQ(ReadFileBytes(dir.Path() + "pv.png"), ReadFileBytes(dir.Path() + "preview.png"));
+  size_t count = 0;
+  for ([[maybe_unused]] const auto& item : std::filesystem::directory_iterator(ToPath(dir.Path() + "copy"))) ++count;
+  EXPECT_EQ(count, 4u);
+
+  // Packing is stable: Options.dat first, then by upper-cased name.
+  ToolRun again = SkinPack({"pack", dir.Path() + "copy", dir.Path() + "Again.asz", "--preview", dir.Path() + "pv.png"});
+  ASSERT_EQ(again.code, 0) << again.err;
+  EXPECT_EQ(ReadFileBytes(dir.Path() + "Again.asz"), ReadFileBytes(dir.Path() + "Skin.asz"));
+
+  ToolRun list = SkinPack({"list", dir.Path() + "Skin.asz"});
+  ASSERT_EQ(list.code, 0) << list.err;
+  EXPECT_EQ(list.out,
+            "Options.dat\t44\toptions\n"
+            "buttonhuge.bmp\t8\tbmp\n"
+            "Empty.png\t0\tother\n"
+            "MASTER COPY.PNG\t70000\tother\n"
+            "preview\t12\tpng\n");
+}
+
+TEST(SkinPack, CommandErrorsExplainThemselves) {
+  TempDir dir;
+  dir.WriteFile("noopts/a.png", "a");
+  dir.WriteFile("bad.asz", "not an archive at all");
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string message;
+  } cases[] = {
+      {{}, 2, "usage: skinpack pack"},
+      {{"zip", "a"}, 2, "usage:"},
+      {{"pack", dir.Path() + "noopts"}, 2, "usage:"},
+      {{"list", "a", "--preview"}, 2, "usage:"},
+      {{"pack", dir.Path() + "noopts", dir.Path() + "x.asz"}, 1, "has no Options.dat"},
+      {{"pack", dir.Path() + "missing", dir.Path() + "x.asz"}, 1, "is not a folder"},
+      {{"list", dir.Path() + "missing.asz"}, 1, "Cannot open file"},
+      {{"list", dir.Path() + "bad.asz"}, 1, "is not a packed skin"},
+  };
+  for (const auto& c : cases) {
+    ErrorBoxRecorder boxes;
+    const ToolRun run = SkinPack(c.args);
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+TEST(SkinPack, UnpackRefusesEntryNamesThatLeaveTheFolder) {
+  TempDir dir;
+  for (const std::string name : {"../evil.png", "..\\evil.png", "C:evil.png", "sub/evil.png", ".."}) {
+    dir.WriteFile("evil.asz", WritePackedSkin({{"Options.dat", {'[', 'A', ']'}}, {name, {'x'}}}));
+    const ToolRun run = SkinPack({"unpack", dir.Path() + "evil.asz", dir.Path() + "out"});
+    EXPECT_EQ(run.code, 1) << name;
+    EXPECT_NE(run.err.find("is not a plain file name"), std::string::npos) << run.err;
+    EXPECT_FALSE(FileExists(dir.Path() + "evil.png"));
+    EXPECT_FALSE(FileExists(dir.Path() + "out/Options.dat")) << "nothing is written from a bad archive";
+  }
+}
+
+}  // namespace
