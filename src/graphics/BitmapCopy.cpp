@@ -22,33 +22,45 @@ void ForEachRow(TacWorkBitmap& dest, const TacWorkBitmap& src, TPoint destPoint,
 void FillKeysFromParent(TacPixel* dest, const TacPixel* src, int32_t width, TacPixel key, const TacWorkBitmap& parent,
                         int64_t parentX, int64_t parentY) {
   if (parentY < 0 || parentY >= parent.Height()) return;
-  const TacPixel* parentRow = parent.Row(static_cast<int32_t>(parentY));
-  for (int32_t x = 0; x < width; ++x) {
-    const int64_t px = parentX + x;
-    if (src[x] == key && px >= 0 && px < parent.Width()) dest[x] = parentRow[px];
-  }
+  const int64_t first = std::clamp<int64_t>(-parentX, 0, width);
+  const int64_t last = std::clamp<int64_t>(parent.Width() - parentX, 0, width);
+  if (first >= last) return;
+  const TacPixel* parentRow = parent.Row(static_cast<int32_t>(parentY)) + (parentX + first);
+  for (int64_t x = first; x < last; ++x) dest[x] = src[x] == key ? parentRow[x - first] : dest[x];
 }
 }  // namespace
 
 void BlendBitmap(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t destWeight, TPoint destPoint,
                  const TRect& srcRect) {
-  const uint32_t wd = ClampByte(destWeight);
-  const uint32_t ws = 256 - wd;
+  const auto wd = static_cast<uint16_t>(ClampByte(destWeight));
+  const auto ws = static_cast<uint16_t>(256 - wd);
   ForEachRow(dest, src, destPoint, srcRect, [&](TacPixel* d, const TacPixel* s, int32_t width) {
-    for (int32_t x = 0; x < width; ++x) d[x] = MixAllBytes(d[x], s[x], wd, ws);
+    MixBytes(Bytes(d), Bytes(s), static_cast<size_t>(width) * 4, wd, ws);
   });
 }
 
 void DrawAlphaImage(TacWorkBitmap& dest, const TacWorkBitmap& src, const TRect& srcRect, int32_t opacity,
                     TPoint destPoint) {
   const uint32_t o = ClampByte(opacity);
+  const TacLanes opacityLanes = TacLanes{} + static_cast<uint16_t>(o);
+  // ch: d = (a x s + (256 - a) x d) div 256; alpha: the same with s.A replaced
+  // by a, and never below d.A. Two pixels at a time, an odd last one alone.
+  auto draw = [&](TacPixel* d, const TacPixel* s) {
+    const TacLanes sl = LoadLanes(s), dl = LoadLanes(d);
+    TacLanes a = AlphaLanes(sl);
+    if (o != 255) a = (a * opacityLanes) >> 8;
+    const TacLanes sw = (sl & ~kAlphaLaneMask) | (a & kAlphaLaneMask);
+    const TacLanes mixed = (a * sw + (256 - a) * dl) >> 8;
+    const TacLanes kept = (mixed < dl) & kAlphaLaneMask;  // alpha lanes where d.A is higher
+    StoreLanes(d, (mixed & ~kept) | (dl & kept));
+  };
   ForEachRow(dest, src, destPoint, srcRect, [&](TacPixel* d, const TacPixel* s, int32_t width) {
-    for (int32_t x = 0; x < width; ++x) {
-      const uint32_t a = o == 255 ? Alpha(s[x]) : (Alpha(s[x]) * o) >> 8;
-      // With the source alpha byte replaced by a, the alpha lane of the mix
-      // is (a x a + (256 - a) x d.A) div 256.
-      const TacPixel mixed = MixAllBytes(d[x], WithAlpha(s[x], a), 256 - a, a);
-      d[x] = std::max(mixed & 0xFF000000u, d[x] & 0xFF000000u) | (mixed & 0x00FFFFFFu);
+    int32_t x = 0;
+    for (; x + 2 <= width; x += 2) draw(d + x, s + x);
+    if (x < width) {
+      TacPixel lastD[2] = {d[x], 0}, lastS[2] = {s[x], 0};
+      draw(lastD, lastS);
+      d[x] = lastD[0];
     }
   });
 }
@@ -62,6 +74,7 @@ void CopyKeyed(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t destX, int
   const bool fillColor = !parentBG.IsBitmap;
   const TacPixel parentColor =
       fillColor && !dest.Empty() ? WithAlpha(PixelOfColor(parentBG.Color), Alpha(dest.Pixel(0, 0))) : 0;
+  const TacPixel copiedAlpha = intoParent ? 0xFF000000u : 0u;
 
   const auto span = ClipCopy(dest, src, {destX, destY}, srcRect);
   if (!span) return;
@@ -71,23 +84,25 @@ void CopyKeyed(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t destX, int
     if (fromParent)
       FillKeysFromParent(d, s, span->Width, keyPixel, *parentBG.Bmp, int64_t{span->DestX} + parentBG.Offset.X,
                          int64_t{span->DestY} + y + parentBG.Offset.Y);
-    for (int32_t x = 0; x < span->Width; ++x) {
-      if (s[x] != keyPixel)
-        d[x] = intoParent ? (s[x] | 0xFF000000u) : s[x];
-      else if (fillColor)
-        d[x] = parentColor;
-    }
+    if (fillColor)
+      for (int32_t x = 0; x < span->Width; ++x) d[x] = s[x] == keyPixel ? parentColor : s[x];
+    else
+      for (int32_t x = 0; x < span->Width; ++x) d[x] = s[x] == keyPixel ? d[x] : s[x] | copiedAlpha;
   }
 }
 
 void CopyKeyedFaded(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t destX, int32_t destY,
                     const TRect& srcRect, TColor key, int32_t destWeight) {
   const TacPixel keyPixel = PixelOfColor(key);
-  const uint32_t wd = ClampByte(destWeight);
+  const auto wd = static_cast<uint16_t>(ClampByte(destWeight));
+  const auto ws = static_cast<uint16_t>(255 - wd);
+  TacPixel mixed[kRowChunk];
   ForEachRow(dest, src, {destX, destY}, srcRect, [&](TacPixel* d, const TacPixel* s, int32_t width) {
-    for (int32_t x = 0; x < width; ++x) {
-      const TacPixel mixed = MixAllBytes(d[x], s[x], wd, 255 - wd);
-      d[x] = s[x] == keyPixel ? d[x] : mixed;
+    for (int32_t x = 0; x < width; x += kRowChunk) {
+      const auto count = static_cast<size_t>(std::min(kRowChunk, width - x));
+      std::copy_n(d + x, count, mixed);
+      MixBytes(Bytes(mixed), Bytes(s + x), count * 4, wd, ws);
+      for (size_t i = 0; i < count; ++i) d[x + i] = s[x + i] == keyPixel ? d[x + i] : mixed[i];
     }
   });
 }
@@ -96,14 +111,19 @@ void CopyKeyedBlended(TacWorkBitmap& dest, const TacWorkBitmap& src, int32_t des
                       const TRect& srcRect, TColor key, int32_t opacity) {
   const TacPixel keyPixel = PixelOfColor(key);
   const uint32_t o = ClampByte(opacity);
+  TacPixel mixed[kRowChunk];
   ForEachRow(dest, src, {destX, destY}, srcRect, [&](TacPixel* d, const TacPixel* s, int32_t width) {
-    for (int32_t x = 0; x < width; ++x) {
-      if (s[x] == keyPixel) continue;
-      if (o == 0) {
-        d[x] = s[x];
-      } else {
-        const TacPixel mixed = MixColorBytes(d[x], s[x], 256 - o, o);
-        d[x] = WithAlpha(mixed, std::max(Alpha(d[x]), o));
+    if (o == 0) {
+      for (int32_t x = 0; x < width; ++x) d[x] = s[x] == keyPixel ? d[x] : s[x];
+      return;
+    }
+    for (int32_t x = 0; x < width; x += kRowChunk) {
+      const auto count = static_cast<size_t>(std::min(kRowChunk, width - x));
+      std::copy_n(d + x, count, mixed);
+      MixBytes(Bytes(mixed), Bytes(s + x), count * 4, static_cast<uint16_t>(256 - o), static_cast<uint16_t>(o));
+      for (size_t i = 0; i < count; ++i) {
+        const TacPixel blended = (mixed[i] & 0x00FFFFFFu) | std::max(d[x + i] & 0xFF000000u, o << 24);
+        d[x + i] = s[x + i] == keyPixel ? d[x + i] : blended;
       }
     }
   });

@@ -1,31 +1,15 @@
 #include "graphics/ColorOps.h"
 
-#include <array>
-#include <cmath>
-
 #include "graphics/WorkBitmap.h"
 
 namespace {
-// The three products of every channel value, computed once; the sum is formed
-// in the same order as the formula, so the rounding is the formula's own.
-struct LumaTables {
-  std::array<double, 256> R, G, B;
-  LumaTables() {
-    for (int v = 0; v < 256; ++v) {
-      R[static_cast<size_t>(v)] = 0.299 * v;
-      G[static_cast<size_t>(v)] = 0.587 * v;
-      B[static_cast<size_t>(v)] = 0.114 * v;
-    }
-  }
-};
-const LumaTables& Luma() {
-  static const LumaTables tables;
-  return tables;
-}
-
+// Adding and taking away 1.5 x 2^52 rounds a double to the nearest integer,
+// halves to even, just as nearbyint does, but in plain arithmetic the
+// compiler can vectorise. The sum is formed in the formula's own order.
 uint32_t Gray(TacPixel p) {
-  const LumaTables& t = Luma();
-  return static_cast<uint32_t>(std::nearbyint(t.R[Red(p)] + t.G[Green(p)] + t.B[Blue(p)]));
+  constexpr double kRound = 6755399441055744.0;
+  const double luma = 0.299 * double(Red(p)) + 0.587 * double(Green(p)) + 0.114 * double(Blue(p));
+  return static_cast<uint32_t>((luma + kRound) - kRound);
 }
 
 void GrayscaleRows(TacWorkBitmap& bitmap, bool keyed, TacPixel keyPixel) {
@@ -33,9 +17,8 @@ void GrayscaleRows(TacWorkBitmap& bitmap, bool keyed, TacPixel keyPixel) {
     TacPixel* row = bitmap.Row(y);
     for (int32_t x = 0; x < bitmap.Width(); ++x) {
       const TacPixel p = row[x];
-      if (keyed && p == keyPixel) continue;
       const uint32_t g = Gray(p);
-      row[x] = MakePixel(g, g, g, Alpha(p));
+      row[x] = keyed && p == keyPixel ? p : MakePixel(g, g, g, Alpha(p));
     }
   }
 }

@@ -202,22 +202,40 @@ void PaintTextureGradient(TacWorkBitmap& bitmap, const TRect& rect, const TsGrad
   if (direction != 0 && direction != 1) return;
   const bool horizontal = direction == 1;
   const std::vector<TacPixel> line = GradientLine(points, *area, horizontal);
-  const uint32_t tw = static_cast<uint32_t>(std::clamp(textureWeight, 0, 256));
-  const uint32_t a = ClampByte(alpha);
+  const auto tw = static_cast<uint16_t>(std::clamp(textureWeight, 0, 256));
+  const uint32_t alphaByte = ClampByte(alpha) << 24;
   const int32_t texWidth = texture->Width(), texHeight = texture->Height();
+  const auto width = static_cast<size_t>(area->Width());
+
+  // The texture rows laid side by side across the area, anchored at the
+  // bitmap's origin: (x mod tw) + texture left; row k of the table serves
+  // area rows k, k + th, k + 2 th...
+  const int32_t tiledRows = std::min(texHeight, area->Height());
+  std::vector<TacPixel> tiled(width * static_cast<size_t>(tiledRows));
+  for (int32_t y = area->Top; y < area->Top + tiledRows; ++y) {
+    const TacPixel* tex = textureBitmap.Row(texture->Top + y % texHeight) + texture->Left;
+    TacPixel* out = tiled.data() + static_cast<size_t>(y - area->Top) * width;
+    for (int32_t x = area->Left; x < area->Right;) {
+      const int32_t from = x % texWidth;
+      const int32_t count = std::min(texWidth - from, area->Right - x);
+      std::copy_n(tex + from, count, out + (x - area->Left));
+      x += count;
+    }
+  }
 
   // A horizontal gradient repeats with the texture's height, so only that many
   // rows are computed and the rest copied down.
-  const int32_t computed = horizontal ? std::min(texHeight, area->Height()) : area->Height();
+  const int32_t computed = horizontal ? tiledRows : area->Height();
   for (int32_t y = area->Top; y < area->Top + computed; ++y) {
-    const TacPixel* tex = textureBitmap.Row(texture->Top + y % texHeight) + texture->Left;
-    TacPixel* row = bitmap.Row(y);
-    for (int32_t x = area->Left; x < area->Right; ++x) {
-      const TacPixel g = line[static_cast<size_t>(horizontal ? x - area->Left : y - area->Top)];
-      row[x] = WithAlpha(MixAllBytes(g, tex[x % texWidth], 256 - tw, tw), a);
-    }
+    TacPixel* row = bitmap.Row(y) + area->Left;
+    if (horizontal)
+      std::copy(line.begin(), line.end(), row);
+    else
+      std::fill_n(row, width, line[static_cast<size_t>(y - area->Top)]);
+    const TacPixel* tex = tiled.data() + static_cast<size_t>((y - area->Top) % tiledRows) * width;
+    MixBytes(Bytes(row), Bytes(tex), width * 4, static_cast<uint16_t>(256 - tw), tw);
+    for (size_t x = 0; x < width; ++x) row[x] = (row[x] & 0x00FFFFFFu) | alphaByte;
   }
-  const size_t bytes = static_cast<size_t>(area->Width()) * sizeof(TacPixel);
   for (int32_t y = area->Top + computed; y < area->Bottom; ++y)
-    std::memcpy(bitmap.Row(y) + area->Left, bitmap.Row(y - computed) + area->Left, bytes);
+    std::memcpy(bitmap.Row(y) + area->Left, bitmap.Row(y - computed) + area->Left, width * sizeof(TacPixel));
 }

@@ -10,15 +10,23 @@ namespace {
 uint32_t ToWeight(int32_t weight) { return ClampByte(weight); }
 
 void TintRows(TacWorkBitmap& bitmap, const TRect& area, uint32_t weight, TacPixel tint, bool skipKey) {
-  const uint32_t tintWeight = 255 - weight;
-  for (int32_t y = area.Top; y < area.Bottom; ++y) {
-    TacPixel* row = bitmap.Row(y);
-    for (int32_t x = area.Left; x < area.Right; ++x) {
-      const TacPixel p = row[x];
-      const TacPixel tinted = MixColorBytes(p, tint, weight, tintWeight);
-      row[x] = skipKey && p == KeyPixel ? p : tinted;
-    }
+  // Colour bytes keep Weight and gain the tint's share; the alpha byte keeps all of itself.
+  uint16_t w[16], add[16];
+  for (size_t k = 0; k < 16; ++k) {
+    const bool alpha = k % 4 == 3;
+    w[k] = static_cast<uint16_t>(alpha ? 256 : weight);
+    add[k] = static_cast<uint16_t>(alpha ? 0 : ((tint >> (8 * (k % 4))) & 0xFF) * (255 - weight));
   }
+  TacPixel original[kRowChunk];
+  for (int32_t y = area.Top; y < area.Bottom; ++y)
+    for (int32_t x = area.Left; x < area.Right; x += kRowChunk) {
+      TacPixel* chunk = bitmap.Row(y) + x;
+      const auto count = static_cast<size_t>(std::min(kRowChunk, area.Right - x));
+      if (skipKey) std::copy_n(chunk, count, original);
+      WeighBytes(Bytes(chunk), count * 4, w, add);
+      if (skipKey)
+        for (size_t i = 0; i < count; ++i) chunk[i] = original[i] == KeyPixel ? original[i] : chunk[i];
+    }
 }
 }  // namespace
 

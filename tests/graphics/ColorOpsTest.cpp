@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "BitmapFixture.h"
 #include "graphics/ColorOps.h"
 
@@ -17,6 +19,20 @@ TEST(GrayscaleBitmap, LuminanceRoundedToNearestKeepsAlpha) {
     auto bitmap = Filled(1, 1, c.Start);
     GrayscaleBitmap(*bitmap);
     EXPECT_EQ(bitmap->Pixel(0, 0), c.Expected) << std::hex << c.Start;
+  }
+}
+
+TEST(GrayscaleBitmap, EveryColourRoundsAsTheFloatingPointFormulaDoes) {
+  TacWorkBitmap bitmap(256, 256);
+  for (uint32_t r = 0; r < 256; ++r) {
+    for (int32_t g = 0; g < 256; ++g)
+      for (int32_t b = 0; b < 256; ++b) bitmap.SetPixel(b, g, MakePixel(r, static_cast<uint32_t>(g), static_cast<uint32_t>(b), 0));
+    GrayscaleBitmap(bitmap);
+    for (int32_t g = 0; g < 256; ++g)
+      for (int32_t b = 0; b < 256; ++b) {
+        const auto expected = static_cast<uint32_t>(std::nearbyint(0.299 * r + 0.587 * g + 0.114 * b));
+        ASSERT_EQ(Red(bitmap.Pixel(b, g)), expected) << r << "," << g << "," << b;
+      }
   }
 }
 

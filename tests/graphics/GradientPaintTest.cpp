@@ -113,3 +113,14 @@ TEST(PaintTextureGradient, VerticalGradientIncludesEachSegmentsEndRow) {
   // Texture weight 0 leaves (256 x g) div 256 = g; rows 0..10 of a 11-row segment.
   EXPECT_EQ(Column(*bitmap, 0), (std::vector<uint32_t>{0, 23, 46, 70, 93, 116, 139, 162, 185, 209, 232}));
 }
+
+TEST(PaintTextureGradient, TextureRowsFollowTheBitmapRowsBelowAnOffsetTop) {
+  // Five texture rows of blue 0, 10, 20, 30, 40; full texture weight shows the texture alone.
+  auto texture = NewWorkBitmap(2, 5);
+  for (int32_t y = 0; y < 5; ++y) texture->SetPixel(1, y, 0xFF000000u | static_cast<uint32_t>(y * 10));
+  auto bitmap = NewWorkBitmap(3, 12);
+  PaintTextureGradient(*bitmap, Rect(0, 3, 3, 12), Points(kHorizontal), 255, 256, Rect(1, 0, 2, 5), *texture);
+  for (int32_t y = 3; y < 12; ++y) EXPECT_EQ(Blue(bitmap->Pixel(2, y)), static_cast<uint32_t>(y % 5 * 10)) << y;
+  PaintTextureGradient(*bitmap, Rect(0, 3, 3, 6), Points(kVertical), 255, 256, Rect(1, 0, 2, 5), *texture);
+  for (int32_t y = 3; y < 6; ++y) EXPECT_EQ(Blue(bitmap->Pixel(0, y)), static_cast<uint32_t>(y % 5 * 10)) << y;
+}
