@@ -65,9 +65,9 @@ int32_t ReadInheritedInteger(const TMemIniFile& Options, std::string_view Sectio
 }
 
 int ScaleIndexOfPPI(int PPI) {
-  int index = 0;
-  while (index + 1 < acScaleCount && PPI >= acScalePPI[index + 1]) ++index;
-  return index;
+  if (PPI <= 110) return 0;
+  if (PPI <= 134) return 1;
+  return PPI <= 170 ? 2 : 3;
 }
 
 int32_t ReadScaledMetric(const TMemIniFile& Options, const TacScaleContext& Context, std::string_view Key,

@@ -28,7 +28,8 @@ int32_t ReadInheritedInteger(const TMemIniFile& Options, std::string_view Sectio
 inline constexpr int acScaleCount = 4;
 inline constexpr int acScalePPI[acScaleCount] = {96, 120, 144, 192};
 inline constexpr const char* acScaleSuffixes[acScaleCount] = {"", "*125", "*150", "*200"};
-// 0 to 3 for 96, 120, 144 and 192 PPI; resolutions between take the next lower step.
+// 0 to 3 for 96, 120, 144 and 192 PPI; resolutions between go to the nearer
+// step (up to 110, 134 and 170 PPI).
 int ScaleIndexOfPPI(int PPI);
 
 // The resolution a skin data object is built for.

@@ -64,7 +64,8 @@ TEST(SkinOptions, InheritedStringAndBooleanFollowTheParentChain) {
 }
 
 TEST(SkinOptions, ScaleIndexOfPPI) {
-  const int cases[][2] = {{72, 0}, {96, 0}, {119, 0}, {120, 1}, {144, 2}, {168, 2}, {192, 3}, {288, 3}};
+  const int cases[][2] = {{72, 0},  {96, 0},  {110, 0}, {111, 1}, {120, 1}, {134, 1},
+                          {135, 2}, {144, 2}, {170, 2}, {171, 3}, {192, 3}, {288, 3}};
   for (const auto& c : cases) EXPECT_EQ(ScaleIndexOfPPI(c[0]), c[1]) << c[0];
 }
 
