@@ -4,6 +4,7 @@
 
 #include "base/StrUtils.h"
 #include "graphics/Resample.h"
+#include "graphics/ShadowTemplate.h"
 #include "skin/ImageDecoders.h"
 #include "skin/SkinOptions.h"
 
@@ -28,6 +29,34 @@ bool Inside(const TRect& r, const TacWorkBitmap& image) {
   return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= image.Width() && r.Bottom <= image.Height();
 }
 
+// An outer-effect image: a colour row above the shadow template. The colour
+// row is one colour, or four: left and right triangles from the outer edges
+// to the centre, the top half and the bottom half between them.
+std::unique_ptr<TacWorkBitmap> OuterImage(const TacWorkBitmap& shadow, bool singleColor, TColor left, TColor top,
+                                          TColor right, TColor bottom) {
+  const int32_t w = shadow.Width(), h = shadow.Height();
+  auto image = std::make_unique<TacWorkBitmap>(w, 2 * h);
+  for (int32_t y = 0; y < h; ++y) {
+    TacPixel* row = image->Row(y);
+    const double fromTop = double(y) / h, fromBottom = double(h - 1 - y) / h;
+    for (int32_t x = 0; x < w; ++x) {
+      TColor color = left;
+      if (!singleColor) {
+        const double edge = std::min(fromTop, fromBottom);
+        if (double(x) / w < edge)
+          color = left;
+        else if (double(w - 1 - x) / w < edge)
+          color = right;
+        else
+          color = 2 * y < h ? top : bottom;
+      }
+      row[x] = WithAlpha(PixelOfColor(color), 255);
+    }
+    std::copy_n(shadow.Row(y), w, image->Row(h + y));
+  }
+  return image;
+}
+
 }  // namespace
 
 TacSkinData::TacSkinData(int32_t PPI_) {
@@ -48,6 +77,8 @@ TacScaleContext TacSkinData::MetricContext(const TacSkinLoadContext& Context) co
 
 void TacSkinData::Load(const TacSkinLoadContext& Context) {
   Initializing = true;
+  rsta.reset();
+  rsti.reset();
   LoadParams();
   LoadAllMasks(Context);
   LoadAllGeneralData(Context);
@@ -207,10 +238,46 @@ void TacSkinData::LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffDa
       }
     }
   }
-  Effect.WidthL = rule.ScaleInt(plain("WIDTHL", -1));
-  Effect.WidthT = rule.ScaleInt(plain("WIDTHT", -1));
-  Effect.WidthR = rule.ScaleInt(plain("WIDTHR", -1));
-  Effect.WidthB = rule.ScaleInt(plain("WIDTHB", -1));
+  // Widths written in the skin follow the resolution; widths taken from a
+  // generated image already have its size.
+  const auto width = [&](const char* key, int32_t derived) {
+    const int32_t value = plain(key, -1);
+    return value == -1 && derived >= 0 ? derived : rule.ScaleInt(value);
+  };
+  std::array<int32_t, 4> derived{-1, -1, -1, -1};
+  if (Effect.Source == 2) {
+    const auto shadow = MakeShadowTemplate(0, Effect.Radius, 0, true, true, Effect.Blur,
+                                           Effect.OffsetL + Effect.OffsetR, Effect.OffsetT + Effect.OffsetB);
+    const int32_t w = shadow->Width(), h = shadow->Height();
+    derived = {(w + Effect.OffsetL - Effect.OffsetR - 1) / 2, (h + Effect.OffsetT - Effect.OffsetB - 1) / 2,
+               (w + Effect.OffsetR - Effect.OffsetL - 1) / 2, (h + Effect.OffsetB - Effect.OffsetT - 1) / 2};
+    auto image = OuterImage(*shadow, false, Effect.ColorL, Effect.ColorT, Effect.ColorR, Effect.ColorB);
+    TsMaskData mask;
+    mask.ClassName = s_GlobalInfo;
+    mask.PropertyName = p + "MASK";
+    mask.SkinIndex = GetSkinIndex(s_GlobalInfo);
+    mask.R = image->BoundsRect();
+    mask.ImageCount = 1;
+    mask.MaskType = 1;
+    mask.DrawMode = 1;
+    mask.MulPPi = mask.DivPPI = PPI;
+    mask.Bmp = image.get();
+    BmpArray.push_back(TacBmpData{PPI, PPI, 1, std::string(s_GlobalInfo) + "-" + mask.PropertyName, "OuterCalc",
+                                  std::move(image), mask.R, {}, false});
+    ma.push_back(std::move(mask));
+    Effect.Mask = static_cast<int32_t>(ma.size()) - 1;
+  }
+  Effect.WidthL = width("WIDTHL", derived[0]);
+  Effect.WidthT = width("WIDTHT", derived[1]);
+  Effect.WidthR = width("WIDTHR", derived[2]);
+  Effect.WidthB = width("WIDTHB", derived[3]);
+  if (Effect.Mask >= 0 && Effect.Source == 2) {
+    TsMaskData& mask = ma[static_cast<size_t>(Effect.Mask)];
+    mask.WL = static_cast<int16_t>(Effect.WidthL);
+    mask.WT = static_cast<int16_t>(Effect.WidthT);
+    mask.WR = static_cast<int16_t>(Effect.WidthR);
+    mask.WB = static_cast<int16_t>(Effect.WidthB);
+  }
 }
 
 TacConstElementData TacSkinData::ConstElement(std::initializer_list<const char*> Names) const {
@@ -304,11 +371,42 @@ void TacSkinData::InitRecordMasks(int32_t r) {
   d.ImgBL = GetMaskIndex(r, section, "IMGBTMLEFT");
   d.ImgBR = GetMaskIndex(r, section, "IMGBTMRIGHT");
   d.OuterMask = d.OuterMode == 0 ? -1 : GetMaskIndex(r, section, "OUTERMASK");
+  if (d.OuterMask < 0 && (d.OuterMode == 3 || d.OuterMode == 4)) d.OuterMask = AddOuterImage(r);
   d.Props[0].TextureIndex = GetTextureIndex(r, section, "PATTERN");
   if (d.States > 1) d.Props[1].TextureIndex = GetTextureIndex(r, section, "HOTPATTERN");
   d.Props[2].TextureIndex =
       d.States > 2 && d.UseState2 ? GetTextureIndex(r, section, "PATTERN2") : d.Props[1].TextureIndex;
   if (d.BorderIndex < 0) d.ScrollBorderOffset = d.BorderRadius > 0 ? 0 : d.BorderWidth == 1 ? -1 : d.BorderWidth >= 2 ? -2 : 0;
+}
+
+int32_t TacSkinData::AddOuterImage(int32_t r) {
+  const TsGeneralData& d = gd[static_cast<size_t>(r)];
+  const int32_t left = std::max(0, d.OuterOffset.Left), top = std::max(0, d.OuterOffset.Top);
+  const int32_t right = std::max(0, d.OuterOffset.Right), bottom = std::max(0, d.OuterOffset.Bottom);
+  const auto shadow =
+      MakeShadowTemplate(d.OuterColorL, d.OuterRadius, 0, true, true, d.OuterBlur, left + right, top + bottom);
+  const int32_t w = shadow->Width(), h = shadow->Height();
+  auto image = OuterImage(*shadow, d.OuterMode == 3, d.OuterColorL, d.OuterColorT, d.OuterColorR, d.OuterColorB);
+  TsMaskData mask;
+  mask.ClassName = d.ClassName;
+  mask.PropertyName = "OUTERMASK";
+  mask.SkinIndex = r;
+  mask.R = image->BoundsRect();
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  mask.DrawMode = 1;
+  mask.ImgType = itisaBorder;
+  mask.WL = static_cast<int16_t>((w + left - right) / 2);
+  mask.WR = static_cast<int16_t>((w + right - left) / 2);
+  mask.WT = static_cast<int16_t>((h + top - bottom) / 2);
+  mask.WB = static_cast<int16_t>((h + bottom - top) / 2);
+  mask.MulPPi = mask.DivPPI = PPI;
+  mask.Bmp = image.get();
+  const auto index = static_cast<int32_t>(ma.size());
+  BmpArray.push_back(TacBmpData{PPI, PPI, 1, d.ClassName + "-OUTERMASK", "Outer" + std::to_string(index),
+                                std::move(image), mask.R, {}, false});
+  ma.push_back(std::move(mask));
+  return index;
 }
 
 void TacSkinData::InitMaskIndexes(const TacSkinLoadContext& Context) {
@@ -361,8 +459,26 @@ void TacSkinData::CheckShadows(const TacSkinLoadContext& Context) {
     ShdaTemplate = frame(m.ImageCount > 1 ? 1 : 0);
     return;
   }
+  ShdaTemplate = std::make_unique<TacWorkBitmap>();
+  ShdaTemplate->Assign(GetActiveShadow());
+  ShdiTemplate = std::make_unique<TacWorkBitmap>();
+  ShdiTemplate->Assign(GetPassiveShadow());
   FormShadowSize = {WndShadowSize, std::max(0, WndShadowSize - WndShadowOffset), WndShadowSize,
                     std::max(0, WndShadowSize + WndShadowOffset)};
+}
+
+const TacWorkBitmap& TacSkinData::GetActiveShadow() {
+  if (!rsta)
+    rsta = MakeShadowTemplate(WndShadowColorA, WndShadowRadius, WndShadowOffset, true, false, 0, 2 * WndShadowSize,
+                              2 * WndShadowSize);
+  return *rsta;
+}
+
+const TacWorkBitmap& TacSkinData::GetPassiveShadow() {
+  if (!rsti)
+    rsti = MakeShadowTemplate(WndShadowColorN, WndShadowRadius, WndShadowOffset, true, false, 0, 2 * WndShadowSize,
+                              2 * WndShadowSize);
+  return *rsti;
 }
 
 int32_t TacSkinData::GetSkinIndex(std::string_view SkinSection) const {

@@ -106,6 +106,10 @@ class TacSkinData : public TacSkinMasks {
   void InitMaskParams(const TacSkinLoadContext& Context);
   void CheckShadows(const TacSkinLoadContext& Context);
 
+  // The window-shadow images, made on first use.
+  const TacWorkBitmap& GetActiveShadow();
+  const TacWorkBitmap& GetPassiveShadow();
+
   int32_t ScaleIntValue(int32_t Value) const { return MulDivRounded(Value, PPI, 96); }
 
   int32_t GetSkinIndex(std::string_view SkinSection) const;
@@ -126,4 +130,7 @@ class TacSkinData : public TacSkinMasks {
   void LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix, bool Shadow);
   TacConstElementData ConstElement(std::initializer_list<const char*> Names) const;
   void InitRecordMasks(int32_t Record);
+  int32_t AddOuterImage(int32_t Record);
+
+  std::unique_ptr<TacWorkBitmap> rsta, rsti;
 };
