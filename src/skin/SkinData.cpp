@@ -467,6 +467,37 @@ void TacSkinData::CheckShadows(const TacSkinLoadContext& Context) {
                     std::max(0, WndShadowSize + WndShadowOffset)};
 }
 
+void TacSkinData::FlipTitleImages(TacWorkBitmap& MasterBitmap) {
+  std::vector<int32_t> masks;
+  for (int icon = 1; icon <= 4; ++icon) {
+    masks.push_back(TitleGlyphs[icon]);
+    if (!TitleGlows[icon].empty()) masks.push_back(TitleGlows[icon][0]);
+  }
+  std::vector<std::pair<const TacWorkBitmap*, TRect>> done;
+  for (const int32_t index : masks) {
+    if (!IsValidImgIndex(index)) continue;
+    const TsMaskData& m = ma[static_cast<size_t>(index)];
+    TacWorkBitmap* image = &MasterBitmap;
+    if (m.Bmp) {
+      const auto owner = std::find_if(BmpArray.begin(), BmpArray.end(),
+                                      [&](const TacBmpData& b) { return b.Bmp.get() == m.Bmp; });
+      if (owner == BmpArray.end()) continue;
+      image = owner->Bmp.get();
+    }
+    const std::pair<const TacWorkBitmap*, TRect> key{image, m.R};
+    if (std::find(done.begin(), done.end(), key) != done.end() || !Inside(m.R, *image) || m.Width <= 0) continue;
+    done.push_back(key);
+    for (int32_t f = 0; f < std::max<int32_t>(1, m.ImageCount); ++f) {
+      const int32_t left = m.R.Left + f * m.Width;
+      if (left + m.Width > image->Width()) break;
+      for (int32_t y = m.R.Top; y < m.R.Top + m.Height && y < image->Height(); ++y) {
+        TacPixel* row = image->Row(y) + left;
+        std::reverse(row, row + m.Width);
+      }
+    }
+  }
+}
+
 const TacWorkBitmap& TacSkinData::GetActiveShadow() {
   if (!rsta)
     rsta = MakeShadowTemplate(WndShadowColorA, WndShadowRadius, WndShadowOffset, true, false, 0, 2 * WndShadowSize,

@@ -106,6 +106,12 @@ class TacSkinData : public TacSkinMasks {
   void InitMaskParams(const TacSkinLoadContext& Context);
   void CheckShadows(const TacSkinLoadContext& Context);
 
+  // Mirrors every frame of the large title-button images (close, maximize,
+  // minimize, restore) and their first glow images, for right-to-left
+  // layouts; calling it again turns them back. Pixels shared by several
+  // elements are mirrored once.
+  void FlipTitleImages(TacWorkBitmap& MasterBitmap);
+
   // The window-shadow images, made on first use.
   const TacWorkBitmap& GetActiveShadow();
   const TacWorkBitmap& GetPassiveShadow();

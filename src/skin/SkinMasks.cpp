@@ -66,6 +66,65 @@ std::unique_ptr<TacWorkBitmap> LoadMasterBitmap(const TMemIniFile& Options, cons
   return std::move(image.Bitmap);
 }
 
+int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionName, const std::string& PropName,
+                          TsMaskData& MaskData, std::unique_ptr<TacWorkBitmap>& Image, int32_t MulPPI) {
+  const auto read = [&](int32_t i) { return From.Options.ReadString(SectionName, PropName + acScaleSuffixes[i], ""); };
+  int32_t found = -1;
+  std::string value;
+  for (int32_t i = 0; i < acScaleCount && found < 0; ++i)
+    if (acScalePPI[i] >= MulPPI && !(value = read(i)).empty()) found = i;
+  for (int32_t i = acScaleCount - 1; i >= 0 && found < 0; --i)
+    if (acScalePPI[i] <= MulPPI && !(value = read(i)).empty()) found = i;
+  if (found < 0) return -1;
+
+  const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(value)));
+  MaskData = TsMaskData{};
+  MaskData.ClassName = SectionName;
+  MaskData.PropertyName = PropName;
+  MaskData.SkinIndex = 0;
+  MaskData.R = {ref.Left, ref.Top, ref.Right, ref.Bottom};
+  MaskData.WL = Short(ref.WL);
+  MaskData.WT = Short(ref.WT);
+  MaskData.WR = Short(ref.WR);
+  MaskData.WB = Short(ref.WB);
+  MaskData.ImageCount = Short(std::max(1, ref.ImageCount));
+  MaskData.MaskType = Short(ref.MaskType);
+  MaskData.ImgType = static_cast<TacImgType>(ref.ImgType);
+  MaskData.DrawMode = Short(ref.DrawMode);
+  MaskData.MulPPi = MulPPI;
+  MaskData.DivPPI = acScalePPI[found];
+  Image.reset();
+
+  const TacWorkBitmap* source = &From.MasterBitmap;
+  std::unique_ptr<TacWorkBitmap> decoded;
+  if (!ref.FileName.empty()) {
+    const auto bytes = From.Source.ReadSkinFile(ref.FileName);
+    if (!bytes) return -1;
+    TacDecodedImage image = DecodeSkinImage(*bytes, ref.FileName);
+    if (!image.HasAlpha) SetAlphaRect(*image.Bitmap, image.Bitmap->BoundsRect(), 255, {}, clFuchsia);
+    decoded = std::move(image.Bitmap);
+    source = decoded.get();
+    const bool glyph = MaskData.ImgType == itisaGlyph || MaskData.ImgType == itisaPngGlyph;
+    if (MaskData.R.IsEmpty() || !glyph) MaskData.R = decoded->BoundsRect();
+  }
+  const bool asIs = MulPPI == MaskData.DivPPI || (MaskData.DrawMode & dmNeverRescale) != 0;
+  if (!asIs && ScaleElementImage(MaskData, *source, IsAlphaImageType(MaskData.ImgType), Image)) {
+    MaskData.Bmp = Image.get();
+  } else {
+    const TRect& r = MaskData.R;
+    const bool inside = !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= source->Width() &&
+                        r.Bottom <= source->Height();
+    Image = inside ? CopyArea(*source, r) : std::make_unique<TacWorkBitmap>();
+    MaskData.Bmp = Image.get();
+    MaskData.R = Image->BoundsRect();
+    MaskData.Width = Image->Width() / MaskData.ImageCount;
+    MaskData.Height = Image->Height() / std::max(1, MaskData.MaskType + 1);
+  }
+  if (MaskData.ImgType == itisaBorder && HasTransparentCorners(MaskData, *MaskData.Bmp))
+    MaskData.Cfg |= cfgTransparentCorners;
+  return MulPPI;
+}
+
 bool HasTransparentCorners(const TsMaskData& Mask, const TacWorkBitmap& Image) {
   const int32_t count = std::max<int32_t>(1, Mask.ImageCount);
   const int32_t w = Mask.R.Width() / count;

@@ -88,6 +88,13 @@ struct TacSkinMasks {
   bool LoadFileImage(const TacMaskSource& From, TsMaskData& Mask, const std::string& FileName);
 };
 
+// Builds one element of SectionName for any PPI on demand, from the variant
+// nearest above MulPPI (else the nearest below). Image receives the pixels
+// the mask refers to, when it needs its own. Returns MulPPI, or -1 when the
+// section has no such element or its file is missing.
+int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionName, const std::string& PropName,
+                          TsMaskData& MaskData, std::unique_ptr<TacWorkBitmap>& Image, int32_t MulPPI);
+
 // Bit 0 of Cfg for a border element; checks the first row of every frame.
 bool HasTransparentCorners(const TsMaskData& Mask, const TacWorkBitmap& Image);
 

@@ -137,6 +137,18 @@ TEST_F(SkinDataFixture, MaskLookupsFollowParentsAndStopAtLoops) {
   EXPECT_EQ(data->GetMaskIndex(999, "BORDERSMASK"), -1);
 }
 
+TEST_F(SkinDataFixture, TitleImagesFlipFrameByFrameAndBack) {
+  master.SetSize(4, 1);
+  for (int32_t x = 0; x < 4; ++x) master.SetPixel(x, 0, 0xFF000000u + static_cast<uint32_t>(x + 1));
+  // Close and maximize share the same pixels: they must be mirrored once.
+  const auto data = Load("[GLOBALINFO]\nBICONCLOSE=@0000@0000@0004@0001@2@0\nBICONMAX=@0000@0000@0004@0001@2@0\n");
+  data->FlipTitleImages(master);
+  const uint32_t flipped[4] = {2, 1, 4, 3};
+  for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(master.Pixel(x, 0), 0xFF000000u + flipped[x]) << x;
+  data->FlipTitleImages(master);
+  for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(master.Pixel(x, 0), 0xFF000000u + static_cast<uint32_t>(x + 1)) << x;
+}
+
 TEST_F(SkinDataFixture, DamagedValuesDoNotFailTheLoad) {
   const auto data = Load(
       "[GLOBALINFO]\nBICONCLOSEGLOW=2000000000\nWSHRAD=999999999\n"

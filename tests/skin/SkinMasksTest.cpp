@@ -185,6 +185,28 @@ TEST_F(SkinMasksTest, RectangleOutsideTheImageIsKeptButNeverScaled) {
   }
 }
 
+TEST_F(SkinMasksTest, ElementsAreBuiltOnDemandForAnyResolution) {
+  const TacMaskSource from{source.Options, source, *master};
+  TsMaskData mask;
+  std::unique_ptr<TacWorkBitmap> image;
+  // 120: its own variant, copied as it is.
+  ASSERT_EQ(GetScaledMaskData(from, "GLOBALINFO", "SICONMIN", mask, image, 120), 120);
+  EXPECT_EQ(mask.DivPPI, 120);
+  EXPECT_EQ(image->Width(), 12);
+  EXPECT_EQ(mask.Width, 12);
+  EXPECT_EQ(mask.Bmp, image.get());
+  // 144: no variant at or above it, so the nearest below (120) is scaled up.
+  ASSERT_EQ(GetScaledMaskData(from, "GLOBALINFO", "SICONMIN", mask, image, 144), 144);
+  EXPECT_EQ(mask.DivPPI, 120);
+  EXPECT_EQ(image->Width(), 14);
+  // A file element scaled as an image with alpha.
+  ASSERT_EQ(GetScaledMaskData(from, "BUTTON", "GLOW0", mask, image, 192), 192);
+  EXPECT_EQ(image->Width(), 48);
+  EXPECT_EQ(mask.WL, 14);
+  EXPECT_EQ(GetScaledMaskData(from, "BUTTON", "NOSUCHKEY", mask, image, 96), -1);
+  EXPECT_EQ(GetScaledMaskData(from, "GLOBALINFO", "MISSING", mask, image, 96), -1);
+}
+
 TEST(SkinMasks, DamagedElementImageFailsTheLoad) {
   TsStoredSkins stored;
   stored.push_back(std::make_unique<TsStoredSkin>());
