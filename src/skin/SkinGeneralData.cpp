@@ -26,20 +26,17 @@ constexpr StateKeys kStateKeys[3] = {
 
 class SectionReader {
  public:
-  SectionReader(const TMemIniFile& ini, const std::string& section) : FIni(ini), FSection(section) {}
+  SectionReader(const TMemIniFile& ini, const std::string& section) : FChain(ini, section) {}
 
   int32_t Int(const char* key, int32_t def, int32_t bound = INT32_MAX) const {
-    return ReadInheritedInteger(FIni, FSection, key, def, irmColor, bound);
+    return FChain.Integer(key, def, irmColor, bound);
   }
-  int32_t Plain(const char* key, int32_t bound) const {
-    return ReadInheritedInteger(FIni, FSection, key, 0, irmPlain, bound);
-  }
-  bool Bool(const char* key) const { return ReadInheritedBoolean(FIni, FSection, key, false); }
-  std::string Text(const char* key, const char* def) const { return ReadInheritedString(FIni, FSection, key, def); }
+  int32_t Plain(const char* key, int32_t bound) const { return FChain.Integer(key, 0, irmPlain, bound); }
+  bool Bool(const char* key) const { return FChain.Boolean(key, false); }
+  std::string Text(const char* key, const char* def) const { return FChain.String(key, def); }
 
  private:
-  const TMemIniFile& FIni;
-  const std::string& FSection;
+  TacSectionChain FChain;
 };
 
 TsGenState ReadState(const SectionReader& r, const StateKeys& k, TColor defLight) {
