@@ -66,6 +66,23 @@ std::unique_ptr<TacWorkBitmap> LoadMasterBitmap(const TMemIniFile& Options, cons
   return std::move(image.Bitmap);
 }
 
+std::optional<TacElementVariant> FindElementVariant(const TMemIniFile& Ini, const std::string& Section,
+                                                     const std::string& Key, int32_t PPI, int32_t ScaleValue) {
+  const int32_t own = std::clamp(ScaleValue, 0, acScaleCount - 1);
+  const int32_t start = acScalePPI[own] < PPI ? own + 1 : own;
+  TacElementVariant variant;
+  const auto present = [&](int32_t i) {
+    variant.Index = i;
+    variant.Value = Ini.ReadString(Section, Key + acScaleSuffixes[i], "");
+    return !variant.Value.empty();
+  };
+  for (int32_t i = start; i < acScaleCount; ++i)
+    if (present(i)) return variant;
+  for (int32_t i = start - 1; i >= 0; --i)
+    if (present(i)) return variant;
+  return std::nullopt;
+}
+
 int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionName, const std::string& PropName,
                           TsMaskData& MaskData, std::unique_ptr<TacWorkBitmap>& Image, int32_t MulPPI) {
   const auto read = [&](int32_t i) { return From.Options.ReadString(SectionName, PropName + acScaleSuffixes[i], ""); };
@@ -226,17 +243,10 @@ void TacSkinMasks::LoadAllMasks(const TacMaskSource& From) {
 
 void TacSkinMasks::LoadElement(const TacMaskSource& From, const TMemIniFile& Ini, const std::string& Section,
                                int32_t SkinIndex, const std::string& Key) {
-  // The variant of the wanted scale, else the nearest larger, else the nearest smaller one.
-  const int32_t start = acScalePPI[ScaleValue] < PPI ? ScaleValue + 1 : ScaleValue;
-  int32_t found = -1;
-  std::string value;
-  for (int32_t i = start; i < acScaleCount && found < 0; ++i)
-    if (!(value = Ini.ReadString(Section, Key + acScaleSuffixes[i], "")).empty()) found = i;
-  for (int32_t i = start - 1; i >= 0 && found < 0; --i)
-    if (!(value = Ini.ReadString(Section, Key + acScaleSuffixes[i], "")).empty()) found = i;
-  if (found < 0) return;
-
-  const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(value)));
+  const auto variant = FindElementVariant(Ini, Section, Key, PPI, ScaleValue);
+  if (!variant) return;
+  const int32_t found = variant->Index;
+  const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(variant->Value)));
   TsMaskData mask;
   mask.ClassName = Section;
   mask.PropertyName = Key;

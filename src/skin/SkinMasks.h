@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,6 +88,16 @@ struct TacSkinMasks {
   bool ShareImage(TsMaskData& Mask, const std::string& FileName) const;
   bool LoadFileImage(const TacMaskSource& From, TsMaskData& Mask, const std::string& FileName);
 };
+
+// The value an element key is loaded from for a skin data object of PPI and
+// scale index ScaleValue: the variant of that scale, else the nearest larger,
+// else the nearest smaller one. Index is the variant's scale index.
+struct TacElementVariant {
+  int32_t Index = -1;
+  std::string Value;
+};
+std::optional<TacElementVariant> FindElementVariant(const TMemIniFile& Ini, const std::string& Section,
+                                                     const std::string& Key, int32_t PPI, int32_t ScaleValue);
 
 // Builds one element of SectionName for any PPI on demand, from the variant
 // nearest above MulPPI (else the nearest below). Image receives the pixels
