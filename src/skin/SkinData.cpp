@@ -1,6 +1,7 @@
 #include "skin/SkinData.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "base/StrUtils.h"
 #include "graphics/Resample.h"
@@ -518,59 +519,57 @@ int32_t TacSkinData::GetSkinIndex(std::string_view SkinSection) const {
   return -1;
 }
 
-int32_t TacSkinData::GetMaskIndex(int32_t SkinIndex, std::string_view SkinSection, std::string_view PropName) const {
+template <class Match>
+int32_t TacSkinData::WalkParents(int32_t SkinIndex, std::string_view SkinSection, bool StopAtCaller,
+                                 Match match) const {
   // Each step moves to a parent; more steps than records means a loop.
-  for (size_t steps = 0; steps <= gd.size() && IsValidSkinIndex(SkinIndex); ++steps) {
-    for (size_t i = 0; i < ma.size(); ++i)
-      if (ma[i].SkinIndex == SkinIndex && ma[i].PropertyName == PropName) return static_cast<int32_t>(i);
+  for (size_t steps = 0; steps <= gd.size(); ++steps) {
+    const int32_t found = match(SkinIndex, SkinSection);
+    if (found >= 0 || !IsValidSkinIndex(SkinIndex)) return found;
     const std::string& parent = gd[static_cast<size_t>(SkinIndex)].ParentClass;
-    if (parent.empty() || parent == SkinSection) return -1;
+    if (parent.empty() || (StopAtCaller && parent == SkinSection)) return -1;
     SkinSection = parent;
     SkinIndex = GetSkinIndex(parent);
   }
   return -1;
 }
 
-int32_t TacSkinData::GetMaskIndex(int32_t SkinIndex, std::string_view PropName) const {
-  for (size_t steps = 0; steps <= gd.size() && IsValidSkinIndex(SkinIndex); ++steps) {
-    for (size_t i = 0; i < ma.size(); ++i)
-      if (ma[i].SkinIndex == SkinIndex && ma[i].PropertyName == PropName) return static_cast<int32_t>(i);
-    const std::string& parent = gd[static_cast<size_t>(SkinIndex)].ParentClass;
-    if (parent.empty()) return -1;
-    SkinIndex = GetSkinIndex(parent);
-  }
+int32_t TacSkinData::FirstMask(std::function<bool(const TsMaskData&)> match) const {
+  for (size_t i = 0; i < ma.size(); ++i)
+    if (match(ma[i])) return static_cast<int32_t>(i);
   return -1;
 }
 
+int32_t TacSkinData::GetMaskIndex(int32_t SkinIndex, std::string_view SkinSection, std::string_view PropName) const {
+  if (SkinIndex < 0) return -1;
+  return WalkParents(SkinIndex, SkinSection, true, [&](int32_t index, std::string_view) {
+    return FirstMask([&](const TsMaskData& m) { return m.SkinIndex == index && m.PropertyName == PropName; });
+  });
+}
+
+int32_t TacSkinData::GetMaskIndex(int32_t SkinIndex, std::string_view PropName) const {
+  return WalkParents(SkinIndex, {}, false, [&](int32_t index, std::string_view) {
+    return FirstMask([&](const TsMaskData& m) { return m.SkinIndex == index && m.PropertyName == PropName; });
+  });
+}
+
 int32_t TacSkinData::GetMaskIndex(std::string_view SkinSection, std::string_view PropName) const {
-  for (size_t i = 0; i < ma.size(); ++i)
-    if (ma[i].ClassName == SkinSection && ma[i].PropertyName == PropName) return static_cast<int32_t>(i);
-  return -1;
+  return FirstMask([&](const TsMaskData& m) { return m.ClassName == SkinSection && m.PropertyName == PropName; });
 }
 
 int32_t TacSkinData::GetTextureIndex(int32_t SkinIndex, std::string_view SkinSection, std::string_view PropName) const {
   if (ma.empty() || SkinSection.empty()) return -1;
-  for (size_t steps = 0; steps <= gd.size(); ++steps) {
-    for (size_t i = 0; i < ma.size(); ++i)
-      if (ma[i].ImgType == itisaTexture && ma[i].PropertyName == PropName && ma[i].ClassName == SkinSection)
-        return static_cast<int32_t>(i);
-    if (!IsValidSkinIndex(SkinIndex)) return -1;
-    const std::string& parent = gd[static_cast<size_t>(SkinIndex)].ParentClass;
-    if (parent.empty() || parent == SkinSection) return -1;
-    SkinSection = parent;
-    SkinIndex = GetSkinIndex(parent);
-  }
-  return -1;
+  return WalkParents(SkinIndex, SkinSection, true, [&](int32_t, std::string_view section) {
+    return FirstMask([&](const TsMaskData& m) {
+      return m.ImgType == itisaTexture && m.PropertyName == PropName && m.ClassName == section;
+    });
+  });
 }
 
 int32_t TacSkinData::GetTextureIndex(int32_t SkinIndex, std::string_view PropName) const {
-  for (size_t steps = 0; steps <= gd.size() && IsValidSkinIndex(SkinIndex); ++steps) {
-    for (size_t i = 0; i < ma.size(); ++i)
-      if (ma[i].ImgType == itisaTexture && ma[i].SkinIndex == SkinIndex && ma[i].PropertyName == PropName)
-        return static_cast<int32_t>(i);
-    const std::string& parent = gd[static_cast<size_t>(SkinIndex)].ParentClass;
-    if (parent.empty()) return -1;
-    SkinIndex = GetSkinIndex(parent);
-  }
-  return -1;
+  return WalkParents(SkinIndex, {}, false, [&](int32_t index, std::string_view) {
+    return FirstMask([&](const TsMaskData& m) {
+      return m.ImgType == itisaTexture && m.SkinIndex == index && m.PropertyName == PropName;
+    });
+  });
 }

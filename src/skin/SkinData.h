@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -135,6 +136,9 @@ class TacSkinData : public TacSkinMasks {
   void LoadMetrics(const TacSkinLoadContext& Context);
   void LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix, bool Shadow);
   TacConstElementData ConstElement(std::initializer_list<const char*> Names) const;
+  template <class Match>
+  int32_t WalkParents(int32_t SkinIndex, std::string_view SkinSection, bool StopAtCaller, Match match) const;
+  int32_t FirstMask(std::function<bool(const TsMaskData&)> match) const;
   void InitRecordMasks(int32_t Record);
   int32_t AddOuterImage(int32_t Record);
 
