@@ -2,12 +2,15 @@
 #include <string>
 #include <vector>
 
+#include <png.h>
+
+#include <cstring>
+
 #include "base/FileUtils.h"
 #include "skin/PackedSkinWriter.h"
 
-// Writes a small seed corpus for the fuzz targets into OUTDIR/archive and
-// OUTDIR/options and
-// OUTDIR/element.
+// Writes a small seed corpus for the fuzz targets into OUTDIR/archive,
+// OUTDIR/options, OUTDIR/element and OUTDIR/image.
 namespace {
 
 std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
@@ -31,6 +34,31 @@ const char* const kElements[] = {
     "BUTTONHUGE.BMP",
 };
 
+// A 4 x 3 PNG with alpha and a 4 x 3 24-bit BMP.
+std::vector<uint8_t> SeedPng() {
+  const uint32_t pixels[12] = {0xFFFF0000, 0x80FF00FF, 0, 0x12345678, 0xFF00FF00, 0xFF0000FF,
+                               0x7F7F7F7F, 0xFFFFFFFF, 1, 2, 3, 4};
+  png_image image;
+  std::memset(&image, 0, sizeof(image));
+  image.version = PNG_IMAGE_VERSION;
+  image.width = 4;
+  image.height = 3;
+  image.format = PNG_FORMAT_BGRA;
+  png_alloc_size_t size = 1024;
+  std::vector<uint8_t> out(size);
+  png_image_write_to_memory(&image, out.data(), &size, 0, pixels, 0, nullptr);
+  out.resize(size);
+  return out;
+}
+
+std::vector<uint8_t> SeedBmp() {
+  std::vector<uint8_t> bmp(54 + 16 * 3, 0x5A);
+  const uint8_t header[54] = {'B', 'M', 102, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 4, 0, 0, 0, 3, 0, 0, 0,
+                              1, 0, 24, 0};
+  std::memcpy(bmp.data(), header, sizeof(header));
+  return bmp;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,6 +70,9 @@ int main(int argc, char** argv) {
   ForceDirectories(out + "/archive");
   ForceDirectories(out + "/options");
   ForceDirectories(out + "/element");
+  ForceDirectories(out + "/image");
+  WriteFileBytes(out + "/image/seed.png", SeedPng());
+  WriteFileBytes(out + "/image/seed.bmp", SeedBmp());
   int n = 0;
   for (const char* element : kElements) WriteFileBytes(out + "/element/seed" + std::to_string(n++), Bytes(element));
   n = 0;

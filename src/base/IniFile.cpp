@@ -56,26 +56,33 @@ void TMemIniFile::LoadFromFile(const std::string& path) {
   SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-const std::string* TMemIniFile::Find(std::string_view section, std::string_view key) const {
-  const auto s = FSectionIndex.find(Fold(section));
-  if (s == FSectionIndex.end()) return nullptr;
-  const auto& values = FSections[s->second].Values;
-  const auto v = values.find(Fold(key));
-  return v == values.end() ? nullptr : &v->second;
+const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view section) const {
+  const auto s = FCaseSensitive ? FSectionIndex.find(section) : FSectionIndex.find(Fold(section));
+  return s == FSectionIndex.end() ? nullptr : &FSections[s->second];
+}
+
+const std::string* TMemIniFile::FindValue(std::string_view section, std::string_view key) const {
+  return FindValue(FindSection(section), key);
+}
+
+const std::string* TMemIniFile::FindValue(const Section* s, std::string_view key) const {
+  if (!s) return nullptr;
+  const auto v = FCaseSensitive ? s->Values.find(key) : s->Values.find(Fold(key));
+  return v == s->Values.end() ? nullptr : &v->second;
 }
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-  const std::string* value = Find(section, key);
+  const std::string* value = FindValue(section, key);
   return value ? *value : std::string(def);
 }
 
 int32_t TMemIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t def) const {
-  const std::string* value = Find(section, key);
+  const std::string* value = FindValue(section, key);
   return value ? StrToIntDef(*value, def) : def;
 }
 
 double TMemIniFile::ReadFloat(std::string_view section, std::string_view key, double def) const {
-  const std::string* value = Find(section, key);
+  const std::string* value = FindValue(section, key);
   double result = def;
   if (value && TryStrToFloat(*value, result)) return result;
   return def;
@@ -93,10 +100,10 @@ void TMemIniFile::WriteInteger(std::string_view section, std::string_view key, i
   WriteString(section, key, std::to_string(value));
 }
 
-bool TMemIniFile::SectionExists(std::string_view section) const { return FSectionIndex.contains(Fold(section)); }
+bool TMemIniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
 
 bool TMemIniFile::ValueExists(std::string_view section, std::string_view key) const {
-  return Find(section, key) != nullptr;
+  return FindValue(section, key) != nullptr;
 }
 
 std::vector<std::string> TMemIniFile::ReadSections() const {
@@ -107,6 +114,6 @@ std::vector<std::string> TMemIniFile::ReadSections() const {
 }
 
 std::vector<std::string> TMemIniFile::ReadSection(std::string_view section) const {
-  const auto s = FSectionIndex.find(Fold(section));
-  return s == FSectionIndex.end() ? std::vector<std::string>{} : FSections[s->second].Keys;
+  const Section* s = FindSection(section);
+  return s ? s->Keys : std::vector<std::string>{};
 }

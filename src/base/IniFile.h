@@ -26,6 +26,14 @@ class TMemIniFile {
   double ReadFloat(std::string_view section, std::string_view key, double def) const;
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
+  // The value itself, or null when the section or key is missing; valid
+  // until the model changes. A section found once can be asked again
+  // without looking it up by name.
+  struct Section;
+  const Section* FindSection(std::string_view section) const;
+  const std::string* FindValue(std::string_view section, std::string_view key) const;
+  const std::string* FindValue(const Section* section, std::string_view key) const;
+
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
 
@@ -36,18 +44,27 @@ class TMemIniFile {
   std::vector<std::string> ReadSection(std::string_view section) const;
 
  private:
+  // Lookups by string_view without building a string first.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  template <class T>
+  using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
+
+ public:
   struct Section {
     std::string Name;
     std::vector<std::string> Keys;
-    std::unordered_map<std::string, std::string> Values;  // folded key -> last value
+    NameMap<std::string> Values;  // folded key -> last value
   };
 
+ private:
   std::string Fold(std::string_view name) const;
-  const std::string* Find(std::string_view section, std::string_view key) const;
   Section& AddSection(std::string_view name);
   void AddValue(Section& section, std::string_view key, std::string_view value);
 
   bool FCaseSensitive;
   std::vector<Section> FSections;
-  std::unordered_map<std::string, size_t> FSectionIndex;  // folded name -> position
+  NameMap<size_t> FSectionIndex;  // folded name -> position
 };

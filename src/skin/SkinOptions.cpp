@@ -11,57 +11,76 @@ constexpr std::string_view kParentKey = "PARENTCLASS";
 constexpr std::string_view kMissing = "?";
 constexpr int32_t kMetricMissing = -99999;
 
-using Visited = std::vector<std::string>;
-
-// The parent to continue with, or empty when the chain ends or loops back.
-std::string NextParent(const TMemIniFile& Options, std::string_view Section, Visited& visited) {
-  std::string parent = Options.ReadString(Section, kParentKey, kMissing);
-  if (parent.empty() || parent == kMissing || parent == Section) return {};
-  visited.emplace_back(Section);
-  if (std::find(visited.begin(), visited.end(), parent) != visited.end()) return {};
-  return parent;
-}
-
-std::string InheritedString(const TMemIniFile& Options, std::string_view Section, std::string_view Key,
-                            std::string_view Default, Visited& visited) {
-  std::string value = Options.ReadString(Section, Key, kMissing);
-  if (value != kMissing) return value;
-  const std::string parent = NextParent(Options, Section, visited);
-  return parent.empty() ? std::string(Default) : InheritedString(Options, parent, Key, Default, visited);
-}
-
-int32_t InheritedInteger(const TMemIniFile& Options, std::string_view Section, std::string_view Key, int32_t Default,
-                         TacIntReadMode Mode, Visited& visited) {
-  int32_t value = Options.ReadInteger(Section, Key, -2);
-  if (value != -2) return value;
-  const std::string parent = NextParent(Options, Section, visited);
-  if (!parent.empty()) value = InheritedInteger(Options, parent, Key, -1, irmColor, visited);
-  if (Mode == irmColor && value < 0) value = Default;
-  return value;
-}
-
 std::string ScaledKey(std::string_view Key, int ScaleIndex) {
   return std::string(Key) + acScaleSuffixes[std::clamp(ScaleIndex, 0, acScaleCount - 1)];
 }
 
 }  // namespace
 
-std::string ReadInheritedString(const TMemIniFile& Options, std::string_view Section, std::string_view Key,
-                                std::string_view Default) {
-  Visited visited;
-  return InheritedString(Options, Section, Key, Default, visited);
+TacSectionChain::TacSectionChain(const TMemIniFile& Options, std::string_view Section) : FOptions(Options) {
+  std::vector<std::string_view> names{Section};
+  const TMemIniFile::Section* level = Options.FindSection(Section);
+  FLevels.push_back(level);
+  for (;;) {
+    const std::string* parent = Options.FindValue(level, kParentKey);
+    if (!parent || parent->empty() || *parent == kMissing || *parent == names.back()) break;
+    if (std::find(names.begin(), names.end(), *parent) != names.end()) break;
+    names.push_back(*parent);
+    level = Options.FindSection(*parent);
+    FLevels.push_back(level);
+  }
 }
 
-bool ReadInheritedBoolean(const TMemIniFile& Options, std::string_view Section, std::string_view Key, bool Default) {
-  const std::string value = ReadInheritedString(Options, Section, Key, kMissing);
+std::string TacSectionChain::String(std::string_view Key, std::string_view Default) const {
+  for (const TMemIniFile::Section* level : FLevels) {
+    // A value of "?" is the missing marker itself and counts as missing.
+    const std::string* value = FOptions.FindValue(level, Key);
+    if (value && *value != kMissing) return *value;
+  }
+  return std::string(Default);
+}
+
+bool TacSectionChain::Boolean(std::string_view Key, bool Default) const {
+  const std::string value = String(Key, kMissing);
   if (value == kMissing) return Default;
   return value == "TRUE" || value == "1";
 }
 
+int32_t TacSectionChain::Integer(std::string_view Key, int32_t Default, TacIntReadMode Mode, int32_t Bound) const {
+  const auto read = [&](const TMemIniFile::Section* level) {
+    const std::string* text = FOptions.FindValue(level, Key);
+    return text ? StrToIntDef(*text, -2) : -2;
+  };
+  // A value in the section itself is taken verbatim.
+  int32_t value = read(FLevels.front());
+  if (value != -2) return std::min(value, Bound);
+  if (FLevels.size() > 1) {
+    value = -1;
+    for (size_t i = 1; i < FLevels.size(); ++i) {
+      const int32_t inherited = read(FLevels[i]);
+      if (inherited != -2) {
+        value = inherited;
+        break;
+      }
+    }
+  }
+  // An inherited or missing negative value is no value in colour mode.
+  if (Mode == irmColor && value < 0) value = Default;
+  return std::min(value, Bound);
+}
+
+std::string ReadInheritedString(const TMemIniFile& Options, std::string_view Section, std::string_view Key,
+                                std::string_view Default) {
+  return TacSectionChain(Options, Section).String(Key, Default);
+}
+
+bool ReadInheritedBoolean(const TMemIniFile& Options, std::string_view Section, std::string_view Key, bool Default) {
+  return TacSectionChain(Options, Section).Boolean(Key, Default);
+}
+
 int32_t ReadInheritedInteger(const TMemIniFile& Options, std::string_view Section, std::string_view Key,
                              int32_t Default, TacIntReadMode Mode, int32_t Bound) {
-  Visited visited;
-  return std::min(InheritedInteger(Options, Section, Key, Default, Mode, visited), Bound);
+  return TacSectionChain(Options, Section).Integer(Key, Default, Mode, Bound);
 }
 
 int ScaleIndexOfPPI(int PPI) {

@@ -4,21 +4,37 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/IniFile.h"
-
-// Readers over a skin's options that follow "PARENTCLASS" from section to
-// section. A chain that loops back is cut where it repeats, and the key then
-// counts as missing.
-std::string ReadInheritedString(const TMemIniFile& Options, std::string_view Section, std::string_view Key,
-                                std::string_view Default);
-// True exactly for "TRUE" or "1"; a missing key gives Default.
-bool ReadInheritedBoolean(const TMemIniFile& Options, std::string_view Section, std::string_view Key, bool Default);
 
 enum TacIntReadMode {
   irmColor,  // an inherited or missing value that is negative becomes the default
   irmPlain   // missing gives -2 (no parent) or -1 (not found along the parents)
 };
+
+// A section with its parents, found once and asked many times: the section
+// named by "PARENTCLASS", then its parent, and so on. A chain that loops back
+// is cut where it repeats, and a key missing along it counts as missing.
+class TacSectionChain {
+ public:
+  TacSectionChain(const TMemIniFile& Options, std::string_view Section);
+
+  std::string String(std::string_view Key, std::string_view Default) const;
+  bool Boolean(std::string_view Key, bool Default) const;
+  int32_t Integer(std::string_view Key, int32_t Default, TacIntReadMode Mode, int32_t Bound) const;
+
+ private:
+  const TMemIniFile& FOptions;
+  std::vector<const TMemIniFile::Section*> FLevels;  // null for a parent that does not exist
+};
+
+// Single lookups through the parent chain, as TacSectionChain answers them.
+std::string ReadInheritedString(const TMemIniFile& Options, std::string_view Section, std::string_view Key,
+                                std::string_view Default);
+// True exactly for "TRUE" or "1"; a missing key gives Default.
+bool ReadInheritedBoolean(const TMemIniFile& Options, std::string_view Section, std::string_view Key, bool Default);
+
 // A value written in the section itself is taken verbatim; the result is
 // never above Bound.
 int32_t ReadInheritedInteger(const TMemIniFile& Options, std::string_view Section, std::string_view Key,

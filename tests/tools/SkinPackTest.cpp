@@ -102,3 +102,71 @@ TEST(SkinPack, UnpackRefusesEntryNamesThatLeaveTheFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text, const std::string& kind) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find('\n', start);
+    const std::string line = text.substr(start, end - start);
+    if (line.rfind(kind + "\t", 0) == 0) lines.push_back(line);
+    start = end == std::string::npos ? text.size() : end + 1;
+  }
+  return lines;
+}
+
+bool Has(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(SkinPackInspect, PrintsWhatTheEngineReadsFromTheStoredSkin) {
+  const std::string archive = std::string(ORVALE_ROOT) + "/Orvale.asz";
+  const ToolRun at96 = SkinPack({"inspect", archive});
+  ASSERT_EQ(at96.code, 0) << at96.err;
+  const auto sections = Lines(at96.out, "section");
+  ASSERT_EQ(sections.size(), 79u);
+  EXPECT_EQ(sections[0], "section\t0\tGLOBALINFO\t\t3");
+  EXPECT_EQ(sections[75], "section\t75\tDIALOGTITLE\tFORMTITLE\t2");
+  const auto slots = Lines(at96.out, "slot");
+  ASSERT_EQ(slots.size(), 67u);
+  EXPECT_EQ(slots[58], "slot\t58\tFORMHEADER\t-1");
+  const auto elements = Lines(at96.out, "element");
+  EXPECT_TRUE(Has(elements,
+                  "element\t0\tGLOBALINFO\tEXBORDER\t&0000000001000080002000460021002120317000000EXTBORD.PNG\t2\t0\t3\t17"
+                  "\t20\t46\t21\t21\t50\t80\t96\t96"));
+  const auto metrics = Lines(at96.out, "metric");
+  for (const char* m : {"metric\tExTitleHeight\t32", "metric\tExMaxHeight\t28", "metric\tExContentOffs\t14",
+                        "metric\tShadow1Blur\t3", "metric\tComboBoxMargin\t1"})
+    EXPECT_TRUE(Has(metrics, m)) << m;
+
+  const ToolRun at144 = SkinPack({"inspect", std::string(ORVALE_ROOT) + "/Orvale", "--ppi", "144"});
+  ASSERT_EQ(at144.code, 0) << at144.err;
+  for (const char* m : {"metric\tExTitleHeight\t48", "metric\tBISpacing\t2", "metric\tShadow1Blur\t5",
+                        "metric\tComboBoxMargin\t2"})
+    EXPECT_TRUE(Has(Lines(at144.out, "metric"), m)) << m;
+}
+
+TEST(SkinPackInspect, ErrorsUseTheEngineTexts) {
+  TempDir dir;
+  dir.WriteFile("noopts.asz", WritePackedSkin({{"a.png", {'x'}}}));
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string message;
+  } cases[] = {
+      {{"inspect", dir.Path() + "noopts.asz"}, 1, "Internal format error in the"},
+      {{"inspect", dir.Path() + "missing.asz"}, 1, "Cannot open file"},
+      {{"inspect", dir.Path() + "noopts.asz", "--ppi", "abc"}, 1, "is not a number from 24 to 960"},
+      {{"inspect"}, 2, "usage:"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun run = SkinPack(c.args);
+    EXPECT_EQ(run.code, c.code) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "Inspect.h"
 #include "base/Exception.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
@@ -15,22 +16,25 @@ namespace {
 constexpr char kUsage[] =
     "usage: skinpack pack FOLDER OUT.asz [--preview PREVIEW.png]\n"
     "       skinpack unpack IN.asz FOLDER [--preview OUT.png]\n"
-    "       skinpack list IN.asz\n";
+    "       skinpack list IN.asz\n"
+    "       skinpack inspect SKIN [--ppi N]        (SKIN: a skin folder or an .asz file)\n";
 
 struct UsageError {};
 
-// Splits "--preview FILE" off the positional arguments.
+// Splits "--preview FILE" and "--ppi N" off the positional arguments.
 struct Arguments {
   std::vector<std::string> positional;
   std::string preview;
+  std::string ppi;
 };
 
 Arguments Parse(const std::vector<std::string>& args) {
   Arguments result;
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--preview") {
-      if (i + 1 >= args.size() || !result.preview.empty()) throw UsageError();
-      result.preview = args[++i];
+    if (args[i] == "--preview" || args[i] == "--ppi") {
+      std::string& value = args[i] == "--ppi" ? result.ppi : result.preview;
+      if (i + 1 >= args.size() || !value.empty()) throw UsageError();
+      value = args[++i];
     } else if (args[i].starts_with("--")) {
       throw UsageError();
     } else {
@@ -130,6 +134,15 @@ int List(const Arguments& a, std::ostream& out) {
   return 0;
 }
 
+int Inspect(const Arguments& a, std::ostream& out) {
+  if (a.positional.size() != 1 || !a.preview.empty()) throw UsageError();
+  int32_t ppi = 96;
+  if (!a.ppi.empty() && (!TryStrToInt(a.ppi, ppi) || ppi < 24 || ppi > 960))
+    throw Exception("The PPI \"" + a.ppi + "\" is not a number from 24 to 960.");
+  InspectSkin(a.positional[0], ppi, out);
+  return 0;
+}
+
 }  // namespace
 
 int SkinPackMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -139,6 +152,7 @@ int SkinPackMain(const std::vector<std::string>& args, std::ostream& out, std::o
     if (args[0] == "pack") return Pack(parsed, out);
     if (args[0] == "unpack") return Unpack(parsed, out);
     if (args[0] == "list") return List(parsed, out);
+    if (args[0] == "inspect") return Inspect(parsed, out);
     throw UsageError();
   } catch (const UsageError&) {
     err << kUsage;
