@@ -19,17 +19,6 @@ constexpr const char* kTitleGlyphKeys[12] = {"BICLOSEALONE", "BICONCLOSE", "BICO
 // Title glows are counted by the skin; a count past this is a damaged value.
 constexpr int32_t kMaxTitleGlows = 255;
 
-std::unique_ptr<TacWorkBitmap> CopyOf(const TacWorkBitmap& source, const TRect& area) {
-  auto copy = std::make_unique<TacWorkBitmap>(area.Width(), area.Height());
-  for (int32_t y = 0; y < area.Height(); ++y)
-    std::copy_n(source.Row(area.Top + y) + area.Left, area.Width(), copy->Row(y));
-  return copy;
-}
-
-bool Inside(const TRect& r, const TacWorkBitmap& image) {
-  return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= image.Width() && r.Bottom <= image.Height();
-}
-
 // An outer-effect image: a colour row above the shadow template. The colour
 // row is one colour, or four: left and right triangles from the outer edges
 // to the centre, the top half and the bottom half between them.
@@ -206,8 +195,8 @@ void TacSkinData::LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffDa
         image = decoded.get();
         if (image && area.IsEmpty()) area = image->BoundsRect();
       }
-      if (image && Inside(area, *image)) {
-        std::unique_ptr<TacWorkBitmap> cut = CopyOf(*image, area);
+      if (image && IsInsideImage(area, *image)) {
+        std::unique_ptr<TacWorkBitmap> cut = CopyImageArea(*image, area);
         TsMaskData mask;
         mask.ClassName = s_GlobalInfo;
         mask.PropertyName = key;
@@ -454,7 +443,7 @@ void TacSkinData::CheckShadows(const TacSkinLoadContext& Context) {
     const TacWorkBitmap& image = ImageOf(m, Context.MasterBitmap);
     const auto frame = [&](int32_t f) {
       const TRect r{m.R.Left + f * m.Width, m.R.Top, m.R.Left + (f + 1) * m.Width, m.R.Top + m.Height};
-      return Inside(r, image) ? CopyOf(image, r) : std::make_unique<TacWorkBitmap>();
+      return IsInsideImage(r, image) ? CopyImageArea(image, r) : std::make_unique<TacWorkBitmap>();
     };
     ShdiTemplate = frame(0);
     ShdaTemplate = frame(m.ImageCount > 1 ? 1 : 0);
@@ -486,7 +475,8 @@ void TacSkinData::FlipTitleImages(TacWorkBitmap& MasterBitmap) {
       image = owner->Bmp.get();
     }
     const std::pair<const TacWorkBitmap*, TRect> key{image, m.R};
-    if (std::find(done.begin(), done.end(), key) != done.end() || !Inside(m.R, *image) || m.Width <= 0) continue;
+    const bool seen = std::find(done.begin(), done.end(), key) != done.end();
+    if (seen || !IsInsideImage(m.R, *image) || m.Width <= 0) continue;
     done.push_back(key);
     for (int32_t f = 0; f < std::max<int32_t>(1, m.ImageCount); ++f) {
       const int32_t left = m.R.Left + f * m.Width;

@@ -27,13 +27,6 @@ void MakeKeyPixelsTransparent(TacWorkBitmap& bitmap) {
   }
 }
 
-std::unique_ptr<TacWorkBitmap> CopyArea(const TacWorkBitmap& source, const TRect& area) {
-  auto copy = std::make_unique<TacWorkBitmap>(area.Width(), area.Height());
-  for (int32_t y = 0; y < area.Height(); ++y)
-    std::copy_n(source.Row(area.Top + y) + area.Left, area.Width(), copy->Row(y));
-  return copy;
-}
-
 // Margins follow the image to its new resolution and stay inside one frame.
 void ScaleMargins(TsMaskData& mask, int32_t mul, int32_t div, int32_t frameWidth, int32_t rowHeight) {
   mask.WL = Short(MulDivRounded(mask.WL, mul, div));
@@ -128,10 +121,8 @@ int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionN
   if (!asIs && ScaleElementImage(MaskData, *source, IsAlphaImageType(MaskData.ImgType), Image)) {
     MaskData.Bmp = Image.get();
   } else {
-    const TRect& r = MaskData.R;
-    const bool inside = !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= source->Width() &&
-                        r.Bottom <= source->Height();
-    Image = inside ? CopyArea(*source, r) : std::make_unique<TacWorkBitmap>();
+    Image = IsInsideImage(MaskData.R, *source) ? CopyImageArea(*source, MaskData.R)
+                                               : std::make_unique<TacWorkBitmap>();
     MaskData.Bmp = Image.get();
     MaskData.R = Image->BoundsRect();
     MaskData.Width = Image->Width() / MaskData.ImageCount;
@@ -140,6 +131,18 @@ int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionN
   if (MaskData.ImgType == itisaBorder && HasTransparentCorners(MaskData, *MaskData.Bmp))
     MaskData.Cfg |= cfgTransparentCorners;
   return MulPPI;
+}
+
+bool IsInsideImage(const TRect& Rect, const TacWorkBitmap& Image) {
+  return !Rect.IsEmpty() && Rect.Left >= 0 && Rect.Top >= 0 && Rect.Right <= Image.Width() &&
+         Rect.Bottom <= Image.Height();
+}
+
+std::unique_ptr<TacWorkBitmap> CopyImageArea(const TacWorkBitmap& Source, const TRect& Area) {
+  auto copy = std::make_unique<TacWorkBitmap>(Area.Width(), Area.Height());
+  for (int32_t y = 0; y < Area.Height(); ++y)
+    std::copy_n(Source.Row(Area.Top + y) + Area.Left, Area.Width(), copy->Row(y));
+  return copy;
 }
 
 bool HasTransparentCorners(const TsMaskData& Mask, const TacWorkBitmap& Image) {
@@ -179,7 +182,7 @@ bool ScaleElementImage(TsMaskData& Mask, const TacWorkBitmap& Source, bool Alpha
   if (Mask.WL + Mask.WR == 2 || Mask.WT + Mask.WB == 2) return false;
   if (Mask.MaskType != 0 && Mask.MaskType != 1) return false;
   const TRect& r = Mask.R;
-  if (r.IsEmpty() || r.Left < 0 || r.Top < 0 || r.Right > Source.Width() || r.Bottom > Source.Height()) return false;
+  if (!IsInsideImage(r, Source)) return false;
   const int32_t count = std::max<int32_t>(1, Mask.ImageCount);
   const int32_t frameWidth = r.Width() / count;
   const int32_t rowHeight = r.Height() / (Mask.MaskType + 1);
@@ -190,7 +193,7 @@ bool ScaleElementImage(TsMaskData& Mask, const TacWorkBitmap& Source, bool Alpha
   if (newWidth < 1 || newRowHeight < 1) return false;
   const bool keyed = (Mask.DrawMode & dmAlphaChannel) == 0 && !AlphaImage;
 
-  auto image = CopyArea(Source, {r.Left, r.Top, r.Left + frameWidth * count, r.Top + rowHeight});
+  auto image = CopyImageArea(Source, {r.Left, r.Top, r.Left + frameWidth * count, r.Top + rowHeight});
   if (Mask.MaskType == 0 && keyed) MakeKeyPixelsTransparent(*image);
   TacWorkBitmap scaledImage;
   ResampleBitmap(*image, scaledImage, newWidth, newRowHeight, rfMitchell);
@@ -198,7 +201,8 @@ bool ScaleElementImage(TsMaskData& Mask, const TacWorkBitmap& Source, bool Alpha
   auto result = std::make_unique<TacWorkBitmap>(newWidth, newRowHeight * (Mask.MaskType + 1));
   for (int32_t y = 0; y < newRowHeight; ++y) std::copy_n(scaledImage.Row(y), newWidth, result->Row(y));
   if (Mask.MaskType == 1) {
-    auto maskRow = CopyArea(Source, {r.Left, r.Top + rowHeight, r.Left + frameWidth * count, r.Top + 2 * rowHeight});
+    const TRect maskArea{r.Left, r.Top + rowHeight, r.Left + frameWidth * count, r.Top + 2 * rowHeight};
+    auto maskRow = CopyImageArea(Source, maskArea);
     TacWorkBitmap scaledMask;
     ResampleBitmap(*maskRow, scaledMask, newWidth, newRowHeight, rfMitchell);
     for (int32_t y = 0; y < newRowHeight; ++y) {

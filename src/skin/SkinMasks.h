@@ -106,6 +106,11 @@ std::optional<TacElementVariant> FindElementVariant(const TMemIniFile& Ini, cons
 int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionName, const std::string& PropName,
                           TsMaskData& MaskData, std::unique_ptr<TacWorkBitmap>& Image, int32_t MulPPI);
 
+// True when the non-empty Rect lies wholly inside Image.
+bool IsInsideImage(const TRect& Rect, const TacWorkBitmap& Image);
+// A new bitmap holding Area of Source; Area must lie inside it.
+std::unique_ptr<TacWorkBitmap> CopyImageArea(const TacWorkBitmap& Source, const TRect& Area);
+
 // Bit 0 of Cfg for a border element; checks the first row of every frame.
 bool HasTransparentCorners(const TsMaskData& Mask, const TacWorkBitmap& Image);
 
