@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "Inspect.h"
+#include "SkinReport.h"
 #include "base/Exception.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"

@@ -1,4 +1,4 @@
-#include "Inspect.h"
+#include "SkinReport.h"
 
 #include <ostream>
 #include <utility>
