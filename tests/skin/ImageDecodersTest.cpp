@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <png.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -10,6 +9,7 @@
 #endif
 #include <jpeglib.h>
 
+#include "SkinTestFiles.h"
 #include "base/Exception.h"
 #include "skin/ImageDecoders.h"
 
@@ -17,21 +17,6 @@ namespace {
 
 // 3 x 2 pixels, 0xAARRGGBB, top row first.
 const TacPixel kPixels[6] = {0xFFFF0000, 0x8000FF00, 0x000000FF, 0xFFFF00FF, 0x40102030, 0xFFFFFFFF};
-
-std::vector<uint8_t> EncodePng(const TacPixel* pixels, int width, int height) {
-  png_image image;
-  std::memset(&image, 0, sizeof(image));
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(width);
-  image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_BGRA;
-  png_alloc_size_t size = 0;
-  png_image_write_to_memory(&image, nullptr, &size, 0, pixels, 0, nullptr);
-  std::vector<uint8_t> out(size);
-  EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, pixels, 0, nullptr)) << image.message;
-  out.resize(size);
-  return out;
-}
 
 void Put32(std::vector<uint8_t>& d, size_t at, uint32_t v) {
   for (int i = 0; i < 4; ++i) d[at + i] = static_cast<uint8_t>(v >> (8 * i));

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "SkinTestFiles.h"
 #include "skin/PackedSkinWriter.h"
 #include "skin/SkinData.h"
 
 namespace {
-
-std::vector<uint8_t> Text(const std::string& s) { return {s.begin(), s.end()}; }
 
 // A skin without images: everything the data object builds comes from options.
 class SkinDataFixture : public ::testing::Test {
@@ -20,7 +19,7 @@ class SkinDataFixture : public ::testing::Test {
     stored.clear();
     stored.push_back(std::make_unique<TsStoredSkin>());
     stored[0]->Name = "Fixture";
-    stored[0]->PackedData = TMemoryStream(WritePackedSkin({{"Options.dat", Text(options)}}));
+    stored[0]->PackedData = TMemoryStream(WritePackedSkin({{"Options.dat", Bytes(options)}}));
     source = LoadSkinSource("Fixture", "", "", stored);
     auto data = std::make_unique<TacSkinData>(ppi);
     TacSkinLoadContext context{source.Options, source, master, &common};

@@ -1,31 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <png.h>
-
-#include <cstring>
-
+#include "SkinTestFiles.h"
 #include "base/Exception.h"
 #include "skin/PackedSkinWriter.h"
 #include "skin/SkinMasks.h"
 
 namespace {
-
-std::vector<uint8_t> Png(const TacWorkBitmap& bitmap) {
-  png_image image;
-  std::memset(&image, 0, sizeof(image));
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(bitmap.Width());
-  image.height = static_cast<png_uint_32>(bitmap.Height());
-  image.format = PNG_FORMAT_BGRA;
-  png_alloc_size_t size = 0;
-  png_image_write_to_memory(&image, nullptr, &size, 0, bitmap.ScanLine(0), 0, nullptr);
-  std::vector<uint8_t> out(size);
-  png_image_write_to_memory(&image, out.data(), &size, 0, bitmap.ScanLine(0), 0, nullptr);
-  out.resize(size);
-  return out;
-}
-
-std::vector<uint8_t> Text(const std::string& s) { return {s.begin(), s.end()}; }
 
 // A 60 x 20 master bitmap: a 30 x 20 border element with magenta corners at
 // (0, 0), three 10 x 10 glyph frames at (30, 0), the rest opaque grey.
@@ -34,13 +14,13 @@ std::vector<uint8_t> MasterPng() {
   bitmap.Fill(0xFF808080u);
   for (int32_t y = 0; y < 2; ++y)
     for (int32_t x = 0; x < 2; ++x) bitmap.SetPixel(x, y, 0xFFFF00FFu);
-  return Png(bitmap);
+  return EncodePng(bitmap.Row(0), bitmap.Width(), bitmap.Height());
 }
 
 std::vector<uint8_t> GlowPng() {
   TacWorkBitmap bitmap(24, 24);
   bitmap.Fill(0x80FFFFFFu);
-  return Png(bitmap);
+  return EncodePng(bitmap.Row(0), bitmap.Width(), bitmap.Height());
 }
 
 const char* kOptions =
@@ -71,7 +51,7 @@ class SkinMasksTest : public ::testing::Test {
     stored.push_back(std::make_unique<TsStoredSkin>());
     stored[0]->Name = "Fixture";
     stored[0]->PackedData = TMemoryStream(WritePackedSkin(
-        {{"Options.dat", Text(kOptions)}, {"MASTER.PNG", MasterPng()}, {"GLOW.PNG", GlowPng()}}));
+        {{"Options.dat", Bytes(kOptions)}, {"MASTER.PNG", MasterPng()}, {"GLOW.PNG", GlowPng()}}));
     source = LoadSkinSource("Fixture", "", "", stored);
     master = LoadMasterBitmap(source.Options, source);
   }
@@ -212,7 +192,7 @@ TEST(SkinMasks, DamagedElementImageFailsTheLoad) {
   stored.push_back(std::make_unique<TsStoredSkin>());
   stored[0]->Name = "Broken";
   stored[0]->PackedData = TMemoryStream(WritePackedSkin(
-      {{"Options.dat", Text("[EDIT]\nGLOW0=!BAD.PNG!1!0!3\n")}, {"BAD.PNG", Text("\x89PNG but not really")}}));
+      {{"Options.dat", Bytes("[EDIT]\nGLOW0=!BAD.PNG!1!0!3\n")}, {"BAD.PNG", Bytes("\x89PNG but not really")}}));
   const TacSkinSource source = LoadSkinSource("Broken", "", "", stored);
   const auto master = LoadMasterBitmap(source.Options, source);
   EXPECT_TRUE(master->Empty());

@@ -1,5 +1,8 @@
 #include "SkinTestFiles.h"
 
+#include <png.h>
+
+#include <cstring>
 #include <random>
 
 #include "base/FileUtils.h"
@@ -36,3 +39,18 @@ ErrorBoxRecorder::ErrorBoxRecorder() {
 ErrorBoxRecorder::~ErrorBoxRecorder() { SetErrorBoxProc(FPrevious); }
 
 std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+
+std::vector<uint8_t> EncodePng(const uint32_t* pixels, int width, int height) {
+  png_image image;
+  std::memset(&image, 0, sizeof(image));
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(width);
+  image.height = static_cast<png_uint_32>(height);
+  image.format = PNG_FORMAT_BGRA;
+  png_alloc_size_t size = 0;
+  png_image_write_to_memory(&image, nullptr, &size, 0, pixels, 0, nullptr);
+  std::vector<uint8_t> out(size);
+  if (!png_image_write_to_memory(&image, out.data(), &size, 0, pixels, 0, nullptr)) return {};
+  out.resize(size);
+  return out;
+}

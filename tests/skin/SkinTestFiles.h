@@ -37,3 +37,6 @@ class ErrorBoxRecorder {
 };
 
 std::vector<uint8_t> Bytes(const std::string& text);
+
+// A PNG file of top-down 0xAARRGGBB pixels with straight alpha.
+std::vector<uint8_t> EncodePng(const uint32_t* pixels, int width, int height);
