@@ -79,6 +79,10 @@ void TacSkinData::Load(const TacSkinLoadContext& Context) {
   Initializing = false;
 }
 
+TColor TacSkinData::SkinColorToRGB(TColor Value) const {
+  return ColorResolver ? ColorResolver->SkinColorToRGB(Value) : ColorToRGB(Value);
+}
+
 void TacSkinData::LoadParams() {
   Spacing = 4 * PPI / 96;
   LineWidth = 2 * PPI / 96;
@@ -88,6 +92,7 @@ void TacSkinData::LoadParams() {
 }
 
 void TacSkinData::LoadAllMasks(const TacSkinLoadContext& Context) {
+  MasterBitmap = &Context.MasterBitmap;
   MainColor = Context.Options.ReadInteger(s_GlobalInfo, "COLOR", ColorToRGB(clBtnFace));
   TacSkinMasks::LoadAllMasks({Context.Options, Context.Source, Context.MasterBitmap, Context.CommonSections,
                               Context.Brightness});
@@ -457,7 +462,7 @@ void TacSkinData::CheckShadows(const TacSkinLoadContext& Context) {
                     std::max(0, WndShadowSize + WndShadowOffset)};
 }
 
-void TacSkinData::FlipTitleImages(TacWorkBitmap& MasterBitmap) {
+void TacSkinData::FlipTitleImages(TacWorkBitmap& Master) {
   std::vector<int32_t> masks;
   for (int icon = 1; icon <= 4; ++icon) {
     masks.push_back(TitleGlyphs[icon]);
@@ -467,7 +472,7 @@ void TacSkinData::FlipTitleImages(TacWorkBitmap& MasterBitmap) {
   for (const int32_t index : masks) {
     if (!IsValidImgIndex(index)) continue;
     const TsMaskData& m = ma[static_cast<size_t>(index)];
-    TacWorkBitmap* image = &MasterBitmap;
+    TacWorkBitmap* image = &Master;
     if (m.Bmp) {
       const auto owner = std::find_if(BmpArray.begin(), BmpArray.end(),
                                       [&](const TacBmpData& b) { return b.Bmp.get() == m.Bmp; });

@@ -56,6 +56,14 @@ struct TacSkinLoadContext {
 
 inline constexpr int acTitleIconCount = 5;
 
+// Turns colour property values (system colours, palette constants) into RGB
+// with the colours of the loaded skin; the skin manager's palette provides it.
+class TacSkinColorResolver {
+ public:
+  virtual ~TacSkinColorResolver() = default;
+  virtual TColor SkinColorToRGB(TColor Value) const = 0;
+};
+
 // Everything of a loaded skin that depends on the resolution.
 class TacSkinData : public TacSkinMasks {
  public:
@@ -91,6 +99,13 @@ class TacSkinData : public TacSkinMasks {
   std::array<TacOutEffData, 2> oe;
   std::vector<TsGeneralData> gd;
 
+  // Owned by the skin manager, which outlives the skin data it loads.
+  const TacWorkBitmap* MasterBitmap = nullptr;
+  const TacSkinColorResolver* ColorResolver = nullptr;
+
+  // ColorResolver's answer, or the plain conversion when none is set.
+  TColor SkinColorToRGB(TColor Value) const;
+
   // Filled while loading: the standard slots, GLOBALINFO's index and the
   // palette's main colour ("COLOR" of GLOBALINFO).
   std::array<int32_t, acSectionCount> Sections{};
@@ -111,7 +126,7 @@ class TacSkinData : public TacSkinMasks {
   // minimize, restore) and their first glow images, for right-to-left
   // layouts; calling it again turns them back. Pixels shared by several
   // elements are mirrored once.
-  void FlipTitleImages(TacWorkBitmap& MasterBitmap);
+  void FlipTitleImages(TacWorkBitmap& Master);
 
   // The window-shadow images, made on first use.
   const TacWorkBitmap& GetActiveShadow();
