@@ -647,25 +647,12 @@ const TClassInfo& TsSkinManager::StaticClassInfo() {
         c.Add("Fonts", Group(&TsSkinManager::Fonts));
         c.Add("MenuSupport", Group(&TsSkinManager::MenuSupport));
         c.Add("ThirdParty", Group(&TsSkinManager::ThirdParty));
-        const auto event = [](TNotifyEvent TsSkinManager::*Member) {
-          return TPropertyInfo{.Assign =
-                                   [Member](TPersistent& target, const TStoredValue& value, TComponent& root) {
-                                     if (value.Kind != TValueKind::vkIdent)
-                                       throw EPropertyValue("Method name expected");
-                                     TNotifyEvent method = root.MethodAddress(value.Text);
-                                     if (!method)
-                                       throw EPropertyValue("Method " + value.Text + " not found in " +
-                                                            root.ClassName());
-                                     dynamic_cast<TsSkinManager&>(target).*Member = std::move(method);
-                                   },
-                               .Object = nullptr};
-        };
-        c.Add("OnActivate", event(&TsSkinManager::OnActivate));
-        c.Add("OnDeactivate", event(&TsSkinManager::OnDeactivate));
-        c.Add("OnBeforeChange", event(&TsSkinManager::OnBeforeChange));
-        c.Add("OnAfterChange", event(&TsSkinManager::OnAfterChange));
-        c.Add("OnSkinLoading", event(&TsSkinManager::OnSkinLoading));
-        c.Add("OnSkinListChanged", event(&TsSkinManager::OnSkinListChanged));
+        c.Event<TsSkinManager>("OnActivate", &TsSkinManager::SetEvent<&TsSkinManager::OnActivate>);
+        c.Event<TsSkinManager>("OnDeactivate", &TsSkinManager::SetEvent<&TsSkinManager::OnDeactivate>);
+        c.Event<TsSkinManager>("OnBeforeChange", &TsSkinManager::SetEvent<&TsSkinManager::OnBeforeChange>);
+        c.Event<TsSkinManager>("OnAfterChange", &TsSkinManager::SetEvent<&TsSkinManager::OnAfterChange>);
+        c.Event<TsSkinManager>("OnSkinLoading", &TsSkinManager::SetEvent<&TsSkinManager::OnSkinLoading>);
+        c.Event<TsSkinManager>("OnSkinListChanged", &TsSkinManager::SetEvent<&TsSkinManager::OnSkinListChanged>);
       });
   return info;
 }

@@ -98,6 +98,10 @@ class TsSkinManager : public TComponent {
   TNotifyEvent OnScaleChanged, OnScaleModeChange;
   TacSkinChangingEvent OnSkinChanging;
   TacFontChangedEvent OnFontChanged;
+  template <TNotifyEvent TsSkinManager::*Event>
+  void SetEvent(TNotifyEvent Handler) {
+    this->*Event = std::move(Handler);
+  }
 
   // State.
   TacManagerState ManagerState;
