@@ -218,3 +218,60 @@ TEST_F(SkinManagerLifecycle, BeginAndEndUpdateHoldTheAnnouncementBack) {
 }
 
 }  // namespace
+
+namespace {
+
+using ApplicationFont = ManagerFixture;
+
+TEST_F(ApplicationFont, ASkinFontFollowsTheSkinAndGoesBackWhenTheSkinIsRemoved) {
+  dir.WriteFile("Fonted/Options.dat", FixtureOptions("MainFont=Segoe UI"));
+  manager->Fonts().MainMode = TacFontMode::fmFromSkin;
+  std::vector<std::pair<std::string, std::string>> changes;
+  manager->OnFontChanged = [&](TObject*, const std::string& from, const std::string& to) {
+    EXPECT_TRUE(manager->ManagerState.Contains(TacManagerStateValue::msFontChanging));
+    changes.emplace_back(from, to);
+  };
+  manager->SetSkinName("Fonted");
+  const std::string standard = manager->DefFontName();
+  EXPECT_FALSE(standard.empty());
+  EXPECT_EQ(manager->CurrentFontName(), "Segoe UI");
+  EXPECT_EQ(form->Count(SK_FONT_CHANGED), 1);
+  manager->ChangeAppFont("Segoe UI");  // already the current font
+  EXPECT_EQ(form->Count(SK_FONT_CHANGED), 1);
+  manager->SetActive(false);
+  EXPECT_EQ(manager->CurrentFontName(), standard);
+  EXPECT_EQ(changes, (std::vector<std::pair<std::string, std::string>>{{standard, "Segoe UI"}, {"Segoe UI", standard}}));
+  EXPECT_TRUE(manager->ManagerState.Empty());
+}
+
+TEST_F(ApplicationFont, ACustomFontWithoutANameFallsBackToTheStandardOne) {
+  dir.WriteFile("Plain/Options.dat", FixtureOptions());
+  manager->Fonts().MainMode = TacFontMode::fmCustom;
+  manager->SetSkinName("Plain");
+  EXPECT_EQ(manager->CurrentFontName(), manager->DefFontName());
+  EXPECT_EQ(form->Count(SK_FONT_CHANGED), 0);
+  manager->Fonts().MainFont = "Courier New";
+  manager->UpdateSkin(false);
+  EXPECT_EQ(manager->CurrentFontName(), "Courier New");
+  EXPECT_EQ(form->Count(SK_FONT_CHANGED), 1);
+}
+
+using ExtendedBorderOptions = ManagerFixture;
+
+TEST_F(ExtendedBorderOptions, ChangingTheModeRebuildsTheShadowsOfTheLoadedSkin) {
+  AddStoredSkin(kOrvale, OrvaleArchive());
+  manager->SetExtendedBorders(true);
+  manager->SetSkinName(kOrvale);
+  TacSkinData& data = manager->CommonSkinData();
+  ASSERT_TRUE(data.ShdaTemplate);
+  const TRect fromImage = data.FormShadowSize;
+  manager->SetExtBordersMode(ebmShadow);
+  EXPECT_EQ(&manager->CommonSkinData(), &data);  // rebuilt in place, not reloaded
+  ASSERT_TRUE(data.ShdaTemplate);
+  EXPECT_NE(data.FormShadowSize.Left, fromImage.Left);
+  manager->SetExtendedBorders(false);
+  EXPECT_FALSE(data.ShdaTemplate);
+  EXPECT_TRUE(manager->ManagerState.Empty());
+}
+
+}  // namespace
