@@ -32,6 +32,10 @@ inline constexpr TColor cl3DLight = clSystemColor | 22;
 inline constexpr TColor clInfoText = clSystemColor | 23;
 inline constexpr TColor clInfoBk = clSystemColor | 24;
 inline constexpr TColor clHotLight = clSystemColor | 26;
+inline constexpr TColor clGradientActiveCaption = clSystemColor | 27;
+inline constexpr TColor clGradientInactiveCaption = clSystemColor | 28;
+inline constexpr TColor clMenuHighlight = clSystemColor | 29;
+inline constexpr TColor clMenuBar = clSystemColor | 30;
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;
