@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "manager/SkinTransforms.h"
 #include "skin/SkinMasks.h"
 
 namespace {
@@ -40,14 +41,14 @@ void TacSkinLoader::LoadCommonData() {
 }
 
 bool TacSkinLoader::Reload(TacSkinData& Data, const std::string& SkinName, const TacSkinLoadInputs& Inputs,
-                           const TInitSkinParams& InitSkinParams, const std::function<void()>& AfterCommonData) {
+                           const TAfterPalette& AfterPalette, const std::function<void()>& AfterCommonData) {
   if (!InitSkinFile(SkinName, Inputs)) return false;
   if (!CommonDataLoaded) {
     CommonDataLoaded = true;
     LoadCommonData();
     if (AfterCommonData) AfterCommonData();
   }
-  LoadSkinData(Data, Inputs, InitSkinParams);
+  LoadSkinData(Data, Inputs, AfterPalette);
   return true;
 }
 
@@ -68,12 +69,12 @@ TacSkinData& TacSkinLoader::SkinDataFor(int32_t PPI, const TacScaling& Scaling, 
 
 bool TacSkinLoader::LoadSelection(const std::string& SkinName, const TacSkinLoadInputs& Inputs,
                                   const TacScaling& Scaling, int32_t CurrentPPI,
-                                  const TInitSkinParams& InitSkinParams) {
+                                  const TAfterPalette& AfterPalette) {
   Clear();
   bool found = true;
   for (const int32_t ppi : Scaling.SelectionPPIs(CurrentPPI))
     SkinDataFor(ppi, Scaling, true, [&](TacSkinData& data) {
-      if (found) found = Reload(data, SkinName, Inputs, InitSkinParams);
+      if (found) found = Reload(data, SkinName, Inputs, AfterPalette);
     });
   return found;
 }
@@ -86,7 +87,8 @@ TacSkinLoadContext TacSkinLoader::Context(const TacSkinLoadInputs& Inputs) const
                             Inputs.Brightness,
                             Inputs.CustomPPI,
                             Inputs.OldScaleMode,
-                            Inputs.LabelTextColor,
+                            // The label text of the palette so far: the previous skin's.
+                            Palette[pcLabelText],
                             Inputs.ExtBordersMode,
                             Inputs.ExtendedBorders,
                             true,
@@ -94,7 +96,7 @@ TacSkinLoadContext TacSkinLoader::Context(const TacSkinLoadInputs& Inputs) const
 }
 
 void TacSkinLoader::LoadSkinData(TacSkinData& Data, const TacSkinLoadInputs& Inputs,
-                                 const TInitSkinParams& InitSkinParams) {
+                                 const TAfterPalette& AfterPalette) {
   const TacSkinLoadContext context = Context(Inputs);
   Data.Initializing = true;
   Data.LoadParams();
@@ -103,7 +105,10 @@ void TacSkinLoader::LoadSkinData(TacSkinData& Data, const TacSkinLoadInputs& Inp
   Data.InitConstantIndexes(context);
   Data.InitMaskIndexes(context);
   Data.InitMaskParams(context);
-  if (InitSkinParams) InitSkinParams(Data);
+  Palette.SkinActive = true;
+  const TacColorChange change{Inputs.HueOffset, Inputs.Saturation, Inputs.Brightness, SkinCommonInfo.BIKeepHUE};
+  InitSkinParams(Palette, Data, SkinCommonInfo.OptionsDat, *MasterBitmap, SkinCommonInfo.Shadow1Color, change);
+  if (AfterPalette) AfterPalette(Data);
   Data.CheckShadows(context);
   Data.Initializing = false;
   if (&Data == Slot(0)) {
@@ -117,6 +122,8 @@ void TacSkinLoader::Clear() {
   SkinCommonInfo.Sections.fill(-1);
   SkinCommonInfo.IndexGlobalInfo = -1;
   SkinDataArray.clear();
+  Palette.Clear();
+  Palette.SkinActive = false;
   MasterBitmap.reset();
   sc.reset();
   CommonDataLoaded = false;

@@ -72,6 +72,11 @@ void ShowLoadingError(const std::exception& error) {
 }  // namespace
 
 TsSkinManager* DefaultManager() { return DefaultManagerSlot(); }
+
+TColor SkinColorToRGB(TColor Value, const TsSkinManager* Manager) {
+  if (!Manager) Manager = DefaultManagerSlot();
+  return SkinColorToRGB(Value, Manager ? &Manager->Palette() : nullptr);
+}
 bool UseLatestCommonDialogs() { return LatestCommonDialogsFlag(); }
 void SetSkinningOnCallback(TacSkinningOnCallback Callback) { SkinningOnCallback() = std::move(Callback); }
 bool SkinAnnouncing() { return AnnouncingFlag(); }
@@ -144,6 +149,8 @@ TacSkinLoadInputs TsSkinManager::Inputs() const {
   inputs.InternalSkins = &FInternalSkins.Skins();
   inputs.CommonSections = FCommonSectionsIni.get();
   inputs.Brightness = FBrightness;
+  inputs.HueOffset = FHueOffset;
+  inputs.Saturation = FSaturation;
   inputs.CustomPPI = FOptions.ScaleMode == smCustomPPI ? FOptions.PixelsPerInch : 0;
   inputs.OldScaleMode = FOptions.ScaleMode == smOldMode;
   inputs.ExtBordersMode = FExtBordersMode;
@@ -223,13 +230,13 @@ void TsSkinManager::ReloadSkin(int32_t PPI) {
 
 void TsSkinManager::LoadSkinData(TacSkinData& Data) {
   if (!FActive) return;
-  const auto initSkinParams = [this](TacSkinData& loaded) { InitSkinParams(loaded); };
+  const auto afterPalette = [this](TacSkinData&) { RecreateBrushes(); };
   const auto afterCommonData = [this] {
     FSkinIsPacked = FLoader.sc->Convertor != nullptr;
     LoadFonts();
     CheckVersion();
   };
-  if (!FLoader.Reload(Data, FSkinName, Inputs(), initSkinParams, afterCommonData)) {
+  if (!FLoader.Reload(Data, FSkinName, Inputs(), afterPalette, afterCommonData)) {
     // No folder, no file and no stored skin: nothing can be shown.
     FActive = false;
     return;
@@ -238,11 +245,10 @@ void TsSkinManager::LoadSkinData(TacSkinData& Data) {
   if (OnSkinLoading) OnSkinLoading(this);
 }
 
-void TsSkinManager::InitSkinParams(TacSkinData& Data) {
-  // Palette pending: the palette library builds the 59 colours from the
-  // 96-PPI data, applies hue, saturation and brightness, and the six brushes
-  // are made from its entries 0 to 5. Until then skin colours resolve plainly.
-  Data.ColorResolver = nullptr;
+void TsSkinManager::RecreateBrushes() {
+  DeleteBrushes();
+  for (size_t i = 0; i < FBrushes.size(); ++i)
+    FBrushes[i] = CreateSolidBrush(static_cast<COLORREF>(FLoader.Palette[static_cast<TacPaletteColors>(i)]) & 0xFFFFFF);
 }
 
 void TsSkinManager::CheckVersion() {

@@ -120,6 +120,15 @@ class TsSkinManager : public TComponent {
   // The six solid brushes of palette entries 0 to 5.
   HBRUSH Brushes(size_t Index) const { return FBrushes.at(Index); }
 
+  // The palette of the skin.
+  const TacSkinPalette& Palette() const { return FLoader.Palette; }
+  TColor GetGlobalColor() const { return Palette().GetGlobalColor(); }
+  TColor GetGlobalFontColor() const { return Palette().GetGlobalFontColor(); }
+  TColor GetActiveEditColor() const { return Palette().GetActiveEditColor(); }
+  TColor GetActiveEditFontColor() const { return Palette().GetActiveEditFontColor(); }
+  TColor GetHighLightColor(bool Focused) const { return Palette().GetHighLightColor(Focused); }
+  TColor GetHighLightFontColor(bool Focused) const { return Palette().GetHighLightFontColor(Focused); }
+
   // Skin data and scale.
   TacSkinData& CommonSkinData(int32_t PPI = 96);
   void ReloadSkin(int32_t PPI);
@@ -165,8 +174,8 @@ class TsSkinManager : public TComponent {
   TacSkinLoadInputs Inputs() const;
   void LoadSkinData(TacSkinData& Data);
   void LoadForScaleMode();
-  // The palette and the colour transforms of one loaded skin data object.
-  void InitSkinParams(TacSkinData& Data);
+  // The six brushes follow every palette build.
+  void RecreateBrushes();
   void LoadFonts();
   void CheckVersion();
   void SendNewSkin(bool Repaint);
@@ -214,6 +223,8 @@ class TsSkinManager : public TComponent {
 
 // The first manager created, used by every control that names none.
 TsSkinManager* DefaultManager();
+// A colour property value in the colours of Manager's skin (null: the default manager's).
+TColor SkinColorToRGB(TColor Value, const TsSkinManager* Manager = nullptr);
 
 // Process-wide switches and callbacks that other parts connect to.
 // Whether the framework shows the newest style of the system's standard dialogs.

@@ -78,3 +78,49 @@ TEST_F(ManagerResources, StoredSkinsAreExtractedByNameOrIndexWithErrorBoxes) {
 }
 
 }  // namespace
+
+namespace {
+
+using ManagerPalette = ManagerFixture;
+
+TEST_F(ManagerPalette, TheSixBrushesFollowTheFirstPaletteEntriesOfEachSkin) {
+  AddStoredSkin(kOrvale, OrvaleArchive());
+  dir.WriteFile("Red/Options.dat", FixtureOptions("COLOR=255"));
+  for (const char* name : {"Orvale (internal)", "Red"}) {
+    SCOPED_TRACE(name);
+    manager->SetSkinName(name);
+    for (size_t i = 0; i < 6; ++i) {
+      LOGBRUSH brush{};
+      ASSERT_EQ(GetObjectW(manager->Brushes(i), sizeof brush, &brush), static_cast<int>(sizeof brush));
+      EXPECT_EQ(brush.lbColor, static_cast<COLORREF>(manager->Palette()[static_cast<TacPaletteColors>(i)]) & 0xFFFFFF);
+    }
+  }
+  EXPECT_EQ(manager->GetGlobalColor(), 255);
+}
+
+TEST_F(ManagerPalette, ColoursOfTheStoredSkinReachControlsThroughTheDefaultManager) {
+  AddStoredSkin(kOrvale, OrvaleArchive());
+  manager->SetSkinName(kOrvale);
+  EXPECT_EQ(manager->GetGlobalColor(), 16777215);
+  EXPECT_EQ(manager->GetGlobalFontColor(), 0);
+  EXPECT_EQ(manager->GetHighLightColor(true), 15564610);
+  EXPECT_EQ(manager->GetHighLightColor(false), 16759947);
+  EXPECT_EQ(manager->GetHighLightFontColor(true), 16777215);
+  EXPECT_EQ(SkinColorToRGB(clWindow), manager->GetActiveEditColor());
+  EXPECT_EQ(SkinColorToRGB(clHighlight, manager.get()), 15564610);
+  EXPECT_EQ(manager->CommonSkinData().SkinColorToRGB(clBtnFace), 16777215);
+}
+
+TEST_F(ManagerPalette, HueChangesRecolourFromTheSkinItselfEachTime) {
+  AddStoredSkin(kOrvale, OrvaleArchive());
+  manager->SetSkinName(kOrvale);
+  const TColor focused = manager->GetHighLightColor(true);
+  manager->SetHueOffset(120);
+  EXPECT_NE(manager->GetHighLightColor(true), focused);
+  manager->SetHueOffset(0);
+  EXPECT_EQ(manager->GetHighLightColor(true), focused);
+  manager->SetActive(false);
+  EXPECT_EQ(SkinColorToRGB(clWindow), ColorToRGB(clWindow));
+}
+
+}  // namespace

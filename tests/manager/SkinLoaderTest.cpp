@@ -29,8 +29,8 @@ class SkinLoaderTest : public testing::Test {
     return inputs;
   }
   bool Select(const std::string& name, TacScaling scaling = {}, int32_t currentPPI = 96,
-              const TacSkinLoader::TInitSkinParams& palette = {}) {
-    return loader.LoadSelection(name, Inputs(), scaling, currentPPI, palette);
+              const TacSkinLoader::TAfterPalette& afterPalette = {}) {
+    return loader.LoadSelection(name, Inputs(), scaling, currentPPI, afterPalette);
   }
   void WriteFolderSkin(const std::string& name, const std::string& options) const {
     dir.WriteFile(name + "/Options.dat", options);
@@ -72,12 +72,44 @@ TEST_F(SkinLoaderTest, ThePaletteStepRunsAfterTheMaskParametersAndBeforeTheShado
     EXPECT_TRUE(data.Initializing);
     EXPECT_FALSE(data.gd.empty());
     EXPECT_GE(data.ExBorder, 0);  // mask indexes are in place
+    EXPECT_TRUE(loader.Palette.Built());
+    EXPECT_EQ(data.ColorResolver, &loader.Palette);
     shadowsMadeBefore = data.ShdaTemplate != nullptr;
   }));
   EXPECT_EQ(seen, std::vector<int32_t>{96});
   EXPECT_FALSE(shadowsMadeBefore);
   EXPECT_TRUE(loader.Slot(0)->ShdaTemplate);
   EXPECT_FALSE(loader.Slot(0)->Initializing);
+}
+
+TEST_F(SkinLoaderTest, ThePaletteComesFromTheSkinAndRecolouringStartsFromItsSourceEachTime) {
+  TacSkinLoadInputs inputs = Inputs();
+  ASSERT_TRUE(loader.LoadSelection(kOrvale, inputs, {}, 96, {}));
+  EXPECT_EQ(loader.Palette[pcMainColor], 16777215);
+  EXPECT_EQ(loader.Palette[pcEditBG], 16777215);
+  const TColor focused = loader.Palette[pcSelectionBG_Focused];
+  EXPECT_EQ(focused, 15564610);
+  const auto masterPixels = [&] {
+    std::vector<TacPixel> pixels;
+    const TacWorkBitmap& master = *loader.MasterBitmap;
+    for (int32_t y = 0; y < master.Height(); ++y) pixels.insert(pixels.end(), master.Row(y), master.Row(y) + master.Width());
+    return pixels;
+  };
+  const std::vector<TacPixel> original = masterPixels();
+
+  inputs.HueOffset = 120;
+  ASSERT_TRUE(loader.LoadSelection(kOrvale, inputs, {}, 96, {}));
+  EXPECT_NE(loader.Palette[pcSelectionBG_Focused], focused);
+  EXPECT_NE(masterPixels(), original);
+  inputs.HueOffset = 0;
+  ASSERT_TRUE(loader.LoadSelection(kOrvale, inputs, {}, 96, {}));
+  EXPECT_EQ(loader.Palette[pcSelectionBG_Focused], focused);
+  EXPECT_EQ(masterPixels(), original);
+}
+
+TEST_F(SkinLoaderTest, AMalformedButtonColourStopsTheLoad) {
+  WriteFolderSkin("Bad", "[GLOBALINFO]\nBTNCOLOR1NORMAL=grey\n[BUTTON]\nCOLOR=0\n");
+  EXPECT_THROW(Select("Bad"), Exception);
 }
 
 TEST_F(SkinLoaderTest, CommonDataComesFromGlobalInfoWithItsDefaults) {
