@@ -60,12 +60,17 @@ BENCHMARK(BM_LoadSkinDataAllFour)->Unit(benchmark::kMicrosecond);
 
 // All the work of selecting the stored skin by name, from scratch: resolving
 // it, reading the archive, the master bitmap and the skin-wide values, and
-// every skin data step with the palette slot, for the 96-PPI slot and then
+// every skin data step with the palette, for the 96-PPI slot and then
 // for the other three resolutions as the manager adds them on demand.
-void SelectStoredSkin(benchmark::State& state, std::initializer_list<int> extraResolutions) {
+void SelectStoredSkin(benchmark::State& state, std::initializer_list<int> extraResolutions, bool recoloured = false) {
   TacSkinLoadInputs inputs;
   inputs.InternalSkins = &Stored();
   inputs.ExtendedBorders = true;
+  if (recoloured) {
+    inputs.HueOffset = 30;
+    inputs.Saturation = -20;
+    inputs.Brightness = 10;
+  }
   const TacScaling scaling;
   for (auto _ : state) {
     TacSkinLoader loader;
@@ -81,5 +86,9 @@ BENCHMARK(BM_SelectStoredSkin96)->Unit(benchmark::kMicrosecond);
 
 void BM_SelectStoredSkinAllFour(benchmark::State& state) { SelectStoredSkin(state, {120, 144, 192}); }
 BENCHMARK(BM_SelectStoredSkinAllFour)->Unit(benchmark::kMicrosecond);
+
+// With hue, saturation and brightness all changed: every image and colour recoloured.
+void BM_SelectStoredSkin96Recoloured(benchmark::State& state) { SelectStoredSkin(state, {}, true); }
+BENCHMARK(BM_SelectStoredSkin96Recoloured)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
