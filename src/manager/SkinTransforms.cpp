@@ -66,7 +66,7 @@ KeptElements FindKeptElements(const TacSkinData& Data, int32_t BIKeepHUE) {
   return kept;
 }
 
-// A colour change applied to a TColor.
+// Applies Change to the colours of every state of every section record.
 template <class Change>
 void RecolourSections(std::vector<TsGeneralData>& gd, Change change) {
   // Negative values are unset (-1) or name system colours: neither is a colour to change.
