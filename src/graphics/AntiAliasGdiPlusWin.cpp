@@ -154,12 +154,26 @@ class GdiPlusPainter final : public TacAntiAliasPainter {
 
   const GdiPlus& G;
 };
+
+// Some GDI+ builds (Wine's) start but do not draw both shapes where the
+// built-in rasteriser does; a small probe finds out before GDI+ is trusted.
+bool DrawsLikeTheRasteriser(const TacAntiAliasPainter& painter) {
+  TacWorkBitmap disc(8, 8);
+  painter.FillEllipse(disc, {0, 0, 8, 8}, 0xFFFFFFFFu);
+  TacWorkBitmap frame(8, 8);
+  painter.StrokeRoundRect(frame, {{0.5, 0.5, 7.5, 7.5}, {}}, 1.0, 0xFFFFFFFFu);
+  return disc.Pixel(4, 4) == 0xFFFFFFFFu && disc.Pixel(0, 0) != 0xFFFFFFFFu &&
+         frame.Pixel(4, 0) == 0xFFFFFFFFu && frame.Pixel(7, 4) == 0xFFFFFFFFu && frame.Pixel(4, 4) == 0;
+}
 }  // namespace
 
 const TacAntiAliasPainter& AntiAliasPainter() {
-  if (const GdiPlus* g = LoadGdiPlus()) {
-    static const GdiPlusPainter painter(*g);
-    return painter;
-  }
-  return PortableAntiAliasPainter();
+  static const TacAntiAliasPainter* chosen = [] () -> const TacAntiAliasPainter* {
+    if (const GdiPlus* g = LoadGdiPlus()) {
+      static const GdiPlusPainter painter(*g);
+      if (DrawsLikeTheRasteriser(painter)) return &painter;
+    }
+    return &PortableAntiAliasPainter();
+  }();
+  return *chosen;
 }
