@@ -119,6 +119,30 @@ TEST_P(OrvaleSkinData, SectionRecordsHoldTheStoredValues) {
   EXPECT_EQ(Section(*data, "MENUITEM").Props[1].LightColor, -18031);
 }
 
+// Key-colour marks resampled at load time would keep magenta in their edges,
+// so every resolution has marks drawn for it: none is rescaled, and no pixel
+// other than the key itself is near magenta.
+TEST_P(OrvaleSkinData, CheckMarksAreDrawnForEveryResolution) {
+  const auto data = Load(GetParam());
+  const int32_t marks[] = {data->CheckBox[0],      data->CheckBox[1],      data->CheckBox[2],
+                           data->SmallCheckBox[0], data->SmallCheckBox[1], data->SmallCheckBox[2],
+                           data->RadioButton[0],   data->RadioButton[1]};
+  for (const int32_t index : marks) {
+    ASSERT_TRUE(data->IsValidImgIndex(index));
+    const TsMaskData& m = data->ma[static_cast<size_t>(index)];
+    SCOPED_TRACE(m.PropertyName);
+    EXPECT_EQ(m.DivPPI, m.MulPPi);
+    EXPECT_EQ(m.MulPPi, GetParam());
+    const TacWorkBitmap& image = data->ImageOf(m, *master);
+    for (int32_t y = m.R.Top; y < m.R.Bottom; ++y)
+      for (int32_t x = m.R.Left; x < m.R.Right; ++x) {
+        const TacPixel p = image.Pixel(x, y);
+        if (p == KeyPixel) continue;
+        EXPECT_FALSE(Red(p) > 200 && Green(p) < 80 && Blue(p) > 200) << x << "," << y;
+      }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Resolutions, OrvaleSkinData, ::testing::Values(96, 120, 144, 192));
 
 TEST_F(OrvaleSkinData, MetricsAt96And144) {
