@@ -84,7 +84,7 @@ void FillMaskedTexture(TacWorkBitmap& dest, const TRect& area, const TsMaskData&
       CopyPixels(dest, {strip.Left, strip.Top}, *bg.Bmp,
                  {strip.Left + bg.Offset.X, strip.Top + bg.Offset.Y, strip.Right + bg.Offset.X,
                   strip.Bottom + bg.Offset.Y});
-    else if (!bg.IsBitmap)
+    else if (HasParentColor(bg))
       FillPixels(dest, strip, ColorToRGB(bg.Color), 255);
   }
 }
