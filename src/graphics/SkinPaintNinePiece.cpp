@@ -7,14 +7,15 @@ namespace {
 constexpr int32_t kMaxPaintSize = 1 << 15;
 
 // Shrinks two opposite margins that do not fit into Size; the second one
-// takes the odd pixel.
+// takes the odd pixel. A margin much larger than the other could still
+// exceed Size once the other stops at 0, so it is cut to Size as well.
 void ShrinkMargins(int32_t size, int32_t& first, int32_t& second) {
   if (size >= first + second) return;
   const int32_t excess = first + second - size;
   first -= excess / 2;
   second -= excess / 2 + excess % 2;
-  first = std::max(first, 0);
-  second = std::max(second, 0);
+  first = std::clamp(first, 0, size);
+  second = std::clamp(second, 0, size - first);
 }
 
 // Tiles of Length from Begin to End along one axis: whole tiles while they

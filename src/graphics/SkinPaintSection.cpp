@@ -1,3 +1,4 @@
+#include "graphics/BlockCopy.h"
 #include "graphics/SkinPaint.h"
 #include "graphics/SkinPaintPieces.h"
 
@@ -15,7 +16,16 @@ void PaintSection(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinD
     if (!SkinData->IsValidImgIndex(index)) return;
     const TsMaskData& image = SkinData->ma[static_cast<size_t>(index)];
     const TPoint at{right ? Rect.Right - image.Width : Rect.Left, bottom ? Rect.Bottom - image.Height : Rect.Top};
-    DrawSkinImage(*Bitmap, at, state, self, image, 1, *SkinData);
+    if (image.Width <= Rect.Width() && image.Height <= Rect.Height()) {
+      DrawSkinImage(*Bitmap, at, state, self, image, 1, *SkinData);
+      return;
+    }
+    // A corner larger than the rectangle is cut to it.
+    TacWorkBitmap part(Rect.Width(), Rect.Height());
+    CopyPixels(part, {0, 0}, *Bitmap, Rect);
+    DrawSkinImage(part, {at.X - Rect.Left, at.Y - Rect.Top}, state, ParentBGFromBitmap(&part, 0, 0), image, 1,
+                  *SkinData);
+    CopyPixels(*Bitmap, {Rect.Left, Rect.Top}, part, part.BoundsRect());
   };
   cornerImage(section.ImgTL, false, false);
   cornerImage(section.ImgTR, true, false);

@@ -39,6 +39,14 @@ TEST_F(BorderImage, MarginsShrinkWithTheOddPixelOnTheRightAndBottom) {
   }
 }
 
+TEST_F(BorderImage, AMarginLargerThanTheRectangleIsCutToIt) {
+  mask.WT = 9;
+  mask.WB = 1;  // 9 + 1 in a height of 4: the top shrinks to 6, more than 4
+  Paint(Bounds(3, 4, 11, 4));
+  EXPECT_TRUE(SameOutside(*dest, *FilledBitmap(40, 30, kParentPixel), Bounds(3, 4, 11, 4)));
+  EXPECT_EQ(dest->Pixel(3, 7), PaintSkin::Coded(2, 6));  // the top rows only
+}
+
 TEST_F(BorderImage, SidesAndCentreAreTiledWithACutLastTile) {
   mask.WL = mask.WR = 4;  // middle of 3 columns
   mask.WT = mask.WB = 4;
@@ -104,5 +112,23 @@ TEST_F(BorderImage, NoMasterBitmapDrawsNothing) {
   skin.Data->MasterBitmap = nullptr;
   Paint(Bounds(0, 0, 20, 20));
   EXPECT_EQ(dest->Pixel(0, 0), kParentPixel);
+}
+}  // namespace
+
+namespace {
+TEST(SectionCorners, AreDrawnAtTheirCornersAndCutToTheRectangle) {
+  PaintSkin skin;
+  const int32_t section = skin.AddSection(0x000000);
+  const int32_t corner = skin.AddElement(Bounds(40, 40, 6, 6), 1, 0, dmAlphaChannel);
+  skin.Section(section).ImgBR = corner;
+  auto dest = FilledBitmap(30, 30, kParentPixel);
+  PaintSection(section, {}, skin.Data.get(), dest.get(), {}, Bounds(10, 10, 10, 10), 0);
+  // DrawAlphaImage of an opaque pixel over black: (255 x s + d) div 256.
+  const TacPixel expected = MakePixel(45 * 255 / 256, 45 * 255 / 256, 0x5A * 255 / 256, 255);
+  EXPECT_EQ(dest->Pixel(19, 19), expected);  // the corner's last pixel at the rectangle's
+  dest->Fill(kParentPixel);
+  PaintSection(section, {}, skin.Data.get(), dest.get(), {}, Bounds(10, 10, 4, 4), 0);
+  EXPECT_EQ(dest->Pixel(13, 13), expected);
+  EXPECT_TRUE(SameOutside(*dest, *FilledBitmap(30, 30, kParentPixel), Bounds(10, 10, 4, 4)));
 }
 }  // namespace
