@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "PaintFixture.h"
+#include "StoredOrvale.h"
 #include "graphics/SkinPaint.h"
 
 namespace {
@@ -67,31 +66,17 @@ TEST(MaskedTexture, TilesOverTheParentAndFillsWhatWholeTilesLeave) {
 class OrvalePainting : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    stored = new TsStoredSkins;
-    stored->push_back(std::make_unique<TsStoredSkin>());
-    (*stored)[0]->Name = "Orvale (internal)";
-    (*stored)[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    source = new TacSkinSource(LoadSkinSource("Orvale (internal)", "", "", *stored));
-    master = LoadMasterBitmap(source->Options, *source).release();
-    data = new TacSkinData(96);
-    TacSkinLoadContext context{source->Options, *source, *master};
-    context.ExtendedBorders = true;
-    data->Load(context);
+    orvale = new StoredOrvale;
+    data = orvale->Load(96).release();
   }
   static void TearDownTestSuite() {
     delete data;
-    delete master;
-    delete source;
-    delete stored;
+    delete orvale;
   }
-  static TsStoredSkins* stored;
-  static TacSkinSource* source;
-  static TacWorkBitmap* master;
+  static StoredOrvale* orvale;
   static TacSkinData* data;
 };
-TsStoredSkins* OrvalePainting::stored = nullptr;
-TacSkinSource* OrvalePainting::source = nullptr;
-TacWorkBitmap* OrvalePainting::master = nullptr;
+StoredOrvale* OrvalePainting::orvale = nullptr;
 TacSkinData* OrvalePainting::data = nullptr;
 
 TEST_F(OrvalePainting, EverySectionStaysInsideItsRectangle) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "StoredOrvale.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -7,27 +8,11 @@ namespace {
 // The stored skin of the main window, loaded as the manager does for one PPI.
 class OrvaleSkinData : public ::testing::TestWithParam<int> {
  protected:
-  static void SetUpTestSuite() {
-    stored = new TsStoredSkins;
-    stored->push_back(std::make_unique<TsStoredSkin>());
-    (*stored)[0]->Name = "Orvale (internal)";
-    (*stored)[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    source = new TacSkinSource(LoadSkinSource("Orvale (internal)", "", "", *stored));
-    master = LoadMasterBitmap(source->Options, *source).release();
-  }
-  static void TearDownTestSuite() {
-    delete master;
-    delete source;
-    delete stored;
-  }
+  static void SetUpTestSuite() { orvale = new StoredOrvale; }
+  static void TearDownTestSuite() { delete orvale; }
 
   static std::unique_ptr<TacSkinData> Load(int ppi, TacExtBordersMode mode = ebmFull) {
-    auto data = std::make_unique<TacSkinData>(ppi);
-    TacSkinLoadContext context{source->Options, *source, *master};
-    context.ExtendedBorders = true;
-    context.ExtBordersMode = mode;
-    data->Load(context);
-    return data;
+    return orvale->Load(ppi, mode);
   }
 
   static const TsGeneralData& Section(const TacSkinData& data, const char* name) {
@@ -36,14 +21,10 @@ class OrvaleSkinData : public ::testing::TestWithParam<int> {
     return data.gd[static_cast<size_t>(index)];
   }
 
-  static TsStoredSkins* stored;
-  static TacSkinSource* source;
-  static TacWorkBitmap* master;
+  static StoredOrvale* orvale;
 };
 
-TsStoredSkins* OrvaleSkinData::stored = nullptr;
-TacSkinSource* OrvaleSkinData::source = nullptr;
-TacWorkBitmap* OrvaleSkinData::master = nullptr;
+StoredOrvale* OrvaleSkinData::orvale = nullptr;
 
 TEST_P(OrvaleSkinData, SectionsSlotsAndStandardElements) {
   const auto data = Load(GetParam());
@@ -133,7 +114,7 @@ TEST_P(OrvaleSkinData, CheckMarksAreDrawnForEveryResolution) {
     SCOPED_TRACE(m.PropertyName);
     EXPECT_EQ(m.DivPPI, m.MulPPi);
     EXPECT_EQ(m.MulPPi, GetParam());
-    const TacWorkBitmap& image = data->ImageOf(m, *master);
+    const TacWorkBitmap& image = data->ImageOf(m, orvale->Master());
     for (int32_t y = m.R.Top; y < m.R.Bottom; ++y)
       for (int32_t x = m.R.Left; x < m.R.Right; ++x) {
         const TacPixel p = image.Pixel(x, y);
