@@ -86,3 +86,24 @@ void PaintOuterImage(TacWorkBitmap& Bitmap, const TRect& Rect, int32_t Opacity, 
 // white with a black anti-aliased disc of diameter 2R centred in it. Made on
 // first use and kept for the life of the process.
 const TacWorkBitmap& CornerMask(int32_t Radius);
+
+// What the parent shows under Rect: its bitmap's pixels (unless it is the
+// bitmap itself), or its colour with its border strips. The parent pixel of
+// (x, y) is read at (x, y) + ParentBG.Offset.
+void ShowParentUnder(TacWorkBitmap& Bitmap, const TRect& Rect, const TacParentBG& ParentBG);
+
+// The section's corner images for State at the corners of Rect, each over
+// what the bitmap already holds.
+void DrawSectionCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TsGeneralData& Section, int32_t State,
+                        const TacSkinData& SkinData);
+
+// The corners of a nine-piece element's frame for State (bits of
+// acCornerTL, acCornerBL, acCornerTR, acCornerBR) painted again at the
+// corners of Rect over the parent, as its first paint showed them.
+inline constexpr uint8_t acCornerTL = 1, acCornerBL = 2, acCornerTR = 4, acCornerBR = 8, acAllCorners = 15;
+void PaintBorderCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TacParentBG& ParentBG, int32_t State,
+                        const TsMaskData& MaskData, const TacSkinData& SkinData, uint8_t Corners);
+
+// A painter's copy of ParentBG for a rectangle at Rect whose parent origin
+// is Offset.
+TacParentBG MovedParentBG(const TacParentBG& ParentBG, TPoint Offset, const TRect& Rect);

@@ -97,6 +97,13 @@ void CopyParent(TacWorkBitmap& bitmap, const TRect& rect, const TacParentBG& bg)
 }
 }  // namespace
 
+void ShowParentUnder(TacWorkBitmap& Bitmap, const TRect& Rect, const TacParentBG& ParentBG) {
+  if (HasParentBitmap(ParentBG))
+    CopyParent(Bitmap, Rect, ParentBG);
+  else if (!ParentBG.IsBitmap && ParentBG.Color != clFuchsia)
+    PaintParentColor(Bitmap, Rect, ParentBG, ParentBG.Color);
+}
+
 void PaintSectionBackground(int32_t SkinIndex, const TacParentBG& ParentBG, int32_t State, const TRect& Rect,
                             TPoint Offset, TacWorkBitmap& Bitmap, const TacSkinData& SkinData, int32_t TextureIndex,
                             int32_t HotTextureIndex, TColor CustomColor) {
@@ -133,10 +140,9 @@ void PaintSectionBackground(int32_t SkinIndex, const TacParentBG& ParentBG, int3
     if (transparency <= 0) {
       PaintOpaqueFill(Bitmap, r, in, bg, SkinData);
     } else if (transparency >= 100) {
-      if (!parentBitmap)
-        PaintParentColor(Bitmap, r, bg, parentColor);
-      else
-        CopyParent(Bitmap, r, bg);
+      TacParentBG shown = bg;
+      shown.Color = parentColor;
+      ShowParentUnder(Bitmap, r, shown);
     } else if (in.ImagePercent + in.GradientPercent > 0 || parentBitmap) {
       TacWorkBitmap layer(r.Width(), r.Height());
       PaintOpaqueFill(layer, layer.BoundsRect(), in, ParentAt(bg, {r.Left, r.Top}, {0, 0, 0, 0}), SkinData);

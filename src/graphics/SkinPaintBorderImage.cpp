@@ -67,20 +67,60 @@ class KeyedSink final : public TacNinePieceSink {
   const TacParentBG& Bg;
   bool CornerParent;
 };
+// Forwards only the selected corners, each over the parent first, so a
+// corner can be painted again on a finished image.
+class CornerSink final : public TacNinePieceSink {
+ public:
+  CornerSink(TacNinePieceSink& target, TacWorkBitmap& dest, const TRect& rect, const TacParentBG& bg, uint8_t corners)
+      : Target(target), Dest(dest), Area(rect), Bg(bg), Corners(corners) {}
+  void Put(const TRect& src, TPoint dest, bool corner) override {
+    if (!corner) return;
+    const bool left = dest.X == Area.Left, top = dest.Y == Area.Top;
+    const uint8_t bit = left ? (top ? acCornerTL : acCornerBL) : (top ? acCornerTR : acCornerBR);
+    if ((Corners & bit) == 0) return;
+    ShowParentUnder(Dest, Bounds(dest.X, dest.Y, src.Width(), src.Height()), Bg);
+    Target.Put(src, dest, true);
+  }
+  void Stretch(const TRect&, const TRect&, bool) override {}
+
+ private:
+  TacNinePieceSink& Target;
+  TacWorkBitmap& Dest;
+  TRect Area;
+  const TacParentBG& Bg;
+  uint8_t Corners;
+};
+
+template <class Paint>
+void WithSink(TacWorkBitmap& Bitmap, const TacWorkBitmap& image, const TacParentBG& ParentBG, bool UseParent,
+              const TsMaskData& MaskData, Paint paint) {
+  if (MaskData.MaskType > 0) {
+    MaskedSink sink(Bitmap, image, MaskData, ParentBG, UseParent);
+    paint(sink);
+  } else if (MaskData.DrawMode & dmAlphaChannel) {
+    AlphaSink sink(Bitmap, image);
+    paint(sink);
+  } else {
+    KeyedSink sink(Bitmap, image, MaskData, ParentBG, UseParent);
+    paint(sink);
+  }
+}
 }  // namespace
 
 void PaintBorderImage(TacWorkBitmap& Bitmap, const TRect& Rect, const TacParentBG& ParentBG, bool UseParent,
                       int32_t State, const TsMaskData& MaskData, const TacSkinData& SkinData) {
   const TacWorkBitmap* image = ElementImage(MaskData, SkinData);
   if (!image) return;
-  if (MaskData.MaskType > 0) {
-    MaskedSink sink(Bitmap, *image, MaskData, ParentBG, UseParent);
-    LayNinePieces(Rect, MaskData, State, sink);
-  } else if (MaskData.DrawMode & dmAlphaChannel) {
-    AlphaSink sink(Bitmap, *image);
-    LayNinePieces(Rect, MaskData, State, sink);
-  } else {
-    KeyedSink sink(Bitmap, *image, MaskData, ParentBG, UseParent);
-    LayNinePieces(Rect, MaskData, State, sink);
-  }
+  WithSink(Bitmap, *image, ParentBG, UseParent, MaskData,
+           [&](TacNinePieceSink& sink) { LayNinePieces(Rect, MaskData, State, sink); });
+}
+
+void PaintBorderCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TacParentBG& ParentBG, int32_t State,
+                        const TsMaskData& MaskData, const TacSkinData& SkinData, uint8_t Corners) {
+  const TacWorkBitmap* image = ElementImage(MaskData, SkinData);
+  if (!image) return;
+  WithSink(Bitmap, *image, ParentBG, true, MaskData, [&](TacNinePieceSink& sink) {
+    CornerSink corners(sink, Bitmap, Rect, ParentBG, Corners);
+    LayNinePieces(Rect, MaskData, State, corners);
+  });
 }

@@ -11,26 +11,7 @@ void PaintSection(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinD
 
   PaintSectionBackground(SkinIndex, ParentBG, state, Rect, Offset, *Bitmap, *SkinData, -1, -1, clFuchsia);
 
-  const TacParentBG self = ParentBGFromBitmap(Bitmap, 0, 0);
-  auto cornerImage = [&](int32_t index, bool right, bool bottom) {
-    if (!SkinData->IsValidImgIndex(index)) return;
-    const TsMaskData& image = SkinData->ma[static_cast<size_t>(index)];
-    const TPoint at{right ? Rect.Right - image.Width : Rect.Left, bottom ? Rect.Bottom - image.Height : Rect.Top};
-    if (image.Width <= Rect.Width() && image.Height <= Rect.Height()) {
-      DrawSkinImage(*Bitmap, at, state, self, image, 1, *SkinData);
-      return;
-    }
-    // A corner larger than the rectangle is cut to it.
-    TacWorkBitmap part(Rect.Width(), Rect.Height());
-    CopyPixels(part, {0, 0}, *Bitmap, Rect);
-    DrawSkinImage(part, {at.X - Rect.Left, at.Y - Rect.Top}, state, ParentBGFromBitmap(&part, 0, 0), image, 1,
-                  *SkinData);
-    CopyPixels(*Bitmap, {Rect.Left, Rect.Top}, part, part.BoundsRect());
-  };
-  cornerImage(section.ImgTL, false, false);
-  cornerImage(section.ImgTR, true, false);
-  cornerImage(section.ImgBL, false, true);
-  cornerImage(section.ImgBR, true, true);
+  DrawSectionCorners(*Bitmap, Rect, section, state, *SkinData);
 
   const TacParentBG bg = ParentAt(ParentBG, Offset, Rect);
   if (SkinData->IsValidImgIndex(section.BorderIndex))
@@ -38,4 +19,32 @@ void PaintSection(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinD
                      *SkinData);
   else
     PaintColorBorder(*Bitmap, Rect, section, false, SkinData->PPI, nullptr, bg, state, *SkinData);
+}
+
+void DrawSectionCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TsGeneralData& Section, int32_t State,
+                        const TacSkinData& SkinData) {
+  const TacParentBG self = ParentBGFromBitmap(&Bitmap, 0, 0);
+  auto cornerImage = [&](int32_t index, bool right, bool bottom) {
+    if (!SkinData.IsValidImgIndex(index)) return;
+    const TsMaskData& image = SkinData.ma[static_cast<size_t>(index)];
+    const TPoint at{right ? Rect.Right - image.Width : Rect.Left, bottom ? Rect.Bottom - image.Height : Rect.Top};
+    if (image.Width <= Rect.Width() && image.Height <= Rect.Height()) {
+      DrawSkinImage(Bitmap, at, State, self, image, 1, SkinData);
+      return;
+    }
+    // A corner larger than the rectangle is cut to it.
+    TacWorkBitmap part(Rect.Width(), Rect.Height());
+    CopyPixels(part, {0, 0}, Bitmap, Rect);
+    DrawSkinImage(part, {at.X - Rect.Left, at.Y - Rect.Top}, State, ParentBGFromBitmap(&part, 0, 0), image, 1,
+                  SkinData);
+    CopyPixels(Bitmap, {Rect.Left, Rect.Top}, part, part.BoundsRect());
+  };
+  cornerImage(Section.ImgTL, false, false);
+  cornerImage(Section.ImgTR, true, false);
+  cornerImage(Section.ImgBL, false, true);
+  cornerImage(Section.ImgBR, true, true);
+}
+
+TacParentBG MovedParentBG(const TacParentBG& ParentBG, TPoint Offset, const TRect& Rect) {
+  return ParentAt(ParentBG, Offset, Rect);
 }
