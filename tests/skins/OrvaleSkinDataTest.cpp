@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "StoredOrvale.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -7,27 +8,11 @@ namespace {
 // The stored skin of the main window, loaded as the manager does for one PPI.
 class OrvaleSkinData : public ::testing::TestWithParam<int> {
  protected:
-  static void SetUpTestSuite() {
-    stored = new TsStoredSkins;
-    stored->push_back(std::make_unique<TsStoredSkin>());
-    (*stored)[0]->Name = "Orvale (internal)";
-    (*stored)[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    source = new TacSkinSource(LoadSkinSource("Orvale (internal)", "", "", *stored));
-    master = LoadMasterBitmap(source->Options, *source).release();
-  }
-  static void TearDownTestSuite() {
-    delete master;
-    delete source;
-    delete stored;
-  }
+  static void SetUpTestSuite() { orvale = new StoredOrvale; }
+  static void TearDownTestSuite() { delete orvale; }
 
   static std::unique_ptr<TacSkinData> Load(int ppi, TacExtBordersMode mode = ebmFull) {
-    auto data = std::make_unique<TacSkinData>(ppi);
-    TacSkinLoadContext context{source->Options, *source, *master};
-    context.ExtendedBorders = true;
-    context.ExtBordersMode = mode;
-    data->Load(context);
-    return data;
+    return orvale->Load(ppi, mode);
   }
 
   static const TsGeneralData& Section(const TacSkinData& data, const char* name) {
@@ -36,14 +21,10 @@ class OrvaleSkinData : public ::testing::TestWithParam<int> {
     return data.gd[static_cast<size_t>(index)];
   }
 
-  static TsStoredSkins* stored;
-  static TacSkinSource* source;
-  static TacWorkBitmap* master;
+  static StoredOrvale* orvale;
 };
 
-TsStoredSkins* OrvaleSkinData::stored = nullptr;
-TacSkinSource* OrvaleSkinData::source = nullptr;
-TacWorkBitmap* OrvaleSkinData::master = nullptr;
+StoredOrvale* OrvaleSkinData::orvale = nullptr;
 
 TEST_P(OrvaleSkinData, SectionsSlotsAndStandardElements) {
   const auto data = Load(GetParam());
@@ -117,6 +98,30 @@ TEST_P(OrvaleSkinData, SectionRecordsHoldTheStoredValues) {
   EXPECT_EQ(menuBtn.Props[2].FontColor.Color, 16777215);
 
   EXPECT_EQ(Section(*data, "MENUITEM").Props[1].LightColor, -18031);
+}
+
+// Key-colour marks resampled at load time would keep magenta in their edges,
+// so every resolution has marks drawn for it: none is rescaled, and no pixel
+// other than the key itself is near magenta.
+TEST_P(OrvaleSkinData, CheckMarksAreDrawnForEveryResolution) {
+  const auto data = Load(GetParam());
+  const int32_t marks[] = {data->CheckBox[0],      data->CheckBox[1],      data->CheckBox[2],
+                           data->SmallCheckBox[0], data->SmallCheckBox[1], data->SmallCheckBox[2],
+                           data->RadioButton[0],   data->RadioButton[1]};
+  for (const int32_t index : marks) {
+    ASSERT_TRUE(data->IsValidImgIndex(index));
+    const TsMaskData& m = data->ma[static_cast<size_t>(index)];
+    SCOPED_TRACE(m.PropertyName);
+    EXPECT_EQ(m.DivPPI, m.MulPPi);
+    EXPECT_EQ(m.MulPPi, GetParam());
+    const TacWorkBitmap& image = data->ImageOf(m, orvale->Master());
+    for (int32_t y = m.R.Top; y < m.R.Bottom; ++y)
+      for (int32_t x = m.R.Left; x < m.R.Right; ++x) {
+        const TacPixel p = image.Pixel(x, y);
+        if (p == KeyPixel) continue;
+        EXPECT_FALSE(Red(p) > 200 && Green(p) < 80 && Blue(p) > 200) << x << "," << y;
+      }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, OrvaleSkinData, ::testing::Values(96, 120, 144, 192));

@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "GlyphSheet.h"
 #include "PngWrite.h"
 #include "Sheet.h"
 #include "graphics/Arrows.h"

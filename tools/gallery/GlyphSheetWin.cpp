@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "GlyphSheet.h"
 #include "Sheet.h"
 #include "base/StrUtils.h"
 #include "graphics/PixelFill.h"

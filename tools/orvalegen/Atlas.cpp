@@ -1,5 +1,6 @@
 #include "Atlas.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "Elements.h"
@@ -20,6 +21,37 @@ AtlasElement Mark(std::string name, int x, int y, int size, MarkKind kind) {
           }};
 }
 
+// The marks drawn again at 125, 150 and 200 %: a key-colour image resampled
+// at load time keeps magenta in its edge pixels, so each scale brings its own.
+// They fill rows below the elements of 100 %, from y = 200.
+void AddScaledMarks(std::vector<AtlasElement>& elements) {
+  struct MarkSpec {
+    const char* Name;
+    int Size;  // at 100 %
+    MarkKind Kind;
+  };
+  const MarkSpec marks[] = {
+      {"BOXUNCHECKED", 17, MarkKind::Box},   {"BOXCHECKED", 17, MarkKind::BoxChecked},
+      {"BOXGRAYED", 17, MarkKind::BoxGrayed}, {"RADIOUNCHECKED", 17, MarkKind::Radio},
+      {"RADIOCHECKED", 17, MarkKind::RadioChecked}, {"SMALLUNCHECKED", 13, MarkKind::Box},
+      {"SMALLCHECKED", 13, MarkKind::BoxChecked}, {"SMALLGRAYED", 13, MarkKind::BoxGrayed},
+  };
+  int x = 0, y = 200, rowHeight = 0;
+  for (const int percent : {125, 150, 200}) {
+    for (const MarkSpec& m : marks) {
+      const int size = m.Size * percent / 100;
+      if (x + 3 * size > MasterWidth) {
+        x = 0;
+        y += rowHeight;
+        rowHeight = 0;
+      }
+      elements.push_back(Mark(m.Name + std::to_string(percent), x, y, size, m.Kind));
+      x += 3 * size;
+      rowHeight = std::max(rowHeight, size);
+    }
+  }
+}
+
 AtlasElement TitleButton(std::string name, int x, int y, int size, TitleGlyph glyph) {
   return {std::move(name), x, y, size, size, 3, ElementForm::Glyph, {}, Alpha,
           [size, glyph](const Design& d, int frame) { return DrawTitleButton(d, glyph, size, frame); }};
@@ -37,7 +69,7 @@ AtlasElement Tab(std::string name, int x, int y, Margins slice, bool sideways, R
 
 std::vector<AtlasElement> BuildElements() {
   using F = ElementForm;
-  return {
+  std::vector<AtlasElement> elements{
       // Title-bar buttons, large set and small set, three states each.
       TitleButton("BICONCLOSE", 0, 0, 24, TitleGlyph::Close),
       TitleButton("BICONMAX", 72, 0, 24, TitleGlyph::Maximize),
@@ -110,6 +142,8 @@ std::vector<AtlasElement> BuildElements() {
       Arrow("ARROWLEFT", 100, 156, ArrowDirection::Left),
       Arrow("ARROWRIGHT", 130, 156, ArrowDirection::Right),
   };
+  AddScaledMarks(elements);
+  return elements;
 }
 
 std::string FourDigits(int v) {

@@ -31,7 +31,7 @@ struct AtlasElement {
 };
 
 constexpr int MasterWidth = 384;
-constexpr int MasterHeight = 200;
+constexpr int MasterHeight = 380;
 
 const std::vector<AtlasElement>& MasterElements();
 std::string ElementReference(const AtlasElement& e);

@@ -6,27 +6,10 @@
 #include "base/Exception.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
+#include "SkinOpen.h"
 #include "skin/SkinData.h"
 
 namespace {
-
-// A folder is read as a skin folder, anything else as a packed skin file.
-TacSkinSource OpenSkin(const std::string& path) {
-  TacSkinSource source;
-  if (DirectoryExists(path)) {
-    source.Kind = sskFolder;
-    source.SkinPath = path + "/";
-    source.Options.LoadFromFile(source.SkinPath + acOptionsFileName);
-    return source;
-  }
-  source.Kind = sskPackedFile;
-  source.Convertor = std::make_unique<TacSkinConvertor>();
-  if (!ReadPackedSkinFile(path, *source.Convertor) || !source.Convertor->Options)
-    throw ESkinFormatError(InternalFormatErrorText(path));
-  const auto bytes = source.Convertor->Options->Bytes();
-  source.Options.SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  return source;
-}
 
 void Record(std::ostream& out, std::initializer_list<std::string> fields) {
   bool first = true;
@@ -42,12 +25,9 @@ std::string N(int64_t value) { return std::to_string(value); }
 }  // namespace
 
 void InspectSkin(const std::string& Skin, int PPI, std::ostream& out) {
-  const TacSkinSource source = OpenSkin(Skin);
-  const auto master = LoadMasterBitmap(source.Options, source);
-  TacSkinData data(PPI);
-  TacSkinLoadContext context{source.Options, source, *master};
-  context.ExtendedBorders = true;
-  data.Load(context);
+  const auto skin = LoadToolSkin(Skin, PPI);
+  const TacSkinSource& source = skin->Source;
+  TacSkinData& data = *skin->Data;
 
   for (size_t i = 0; i < data.gd.size(); ++i) {
     const TsGeneralData& d = data.gd[i];

@@ -1,7 +1,5 @@
 #pragma once
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "graphics/WorkBitmap.h"
 
@@ -13,7 +11,3 @@ std::unique_ptr<TacWorkBitmap> Magnify(const TacWorkBitmap& bitmap, int32_t fact
 void PaintCheckerboard(TacWorkBitmap& bitmap, const TRect& rect, int32_t cell);
 // Draws Tile with its alpha over Sheet at (X, Y).
 void Place(TacWorkBitmap& sheet, const TacWorkBitmap& tile, int32_t x, int32_t y);
-
-// The standard glyphs at two resolutions; Windows only. Fonts named by
-// FontFiles are installed for the process first (a Wine prefix may lack Marlett).
-std::unique_ptr<TacWorkBitmap> GlyphSheet(const std::vector<std::string>& fontFiles);

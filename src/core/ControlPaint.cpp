@@ -1,0 +1,86 @@
+#include "core/ControlPaint.h"
+
+#include <algorithm>
+
+#include "core/CommonData.h"
+#include "core/ParentBackground.h"
+#include "framework/WinControl.h"
+#include "graphics/ColorOps.h"
+#include "graphics/SkinPaint.h"
+#include "manager/ColorTransforms.h"
+#include "skin/SkinData.h"
+
+namespace {
+
+TColor CustomColorOf(const TsCommonData& Data, const TacSkinData& Skin) {
+  if (!Data.FCustomColor || !Data.FOwnerControl) return clFuchsia;
+  return Skin.SkinColorToRGB(Data.FOwnerControl->Color());
+}
+
+void Recolour(const TsCommonData& Data, TacWorkBitmap& Bitmap) {
+  if (Data.FColorTone != clNotSet) TransformPixels(&Bitmap, ToneTransform, Data.FColorTone, clFuchsia);
+  if (Data.FHUEOffset != 0) TransformPixels(&Bitmap, HueTransform, Data.FHUEOffset, clFuchsia);
+  if (Data.FSaturation != 0) TransformPixels(&Bitmap, SaturationTransform, Data.FSaturation, clFuchsia);
+}
+
+}  // namespace
+
+void PaintControlSection(TsCommonData* CommonData, const TacParentBG& ParentBG, bool UseParent, TacWorkBitmap* Bitmap,
+                         TPoint Offset, const TRect& Rect, int32_t State) {
+  if (!CommonData || !Bitmap || !CommonData->FCommonSkinData) return;
+  const TacSkinData& skin = *CommonData->FCommonSkinData;
+  if (!skin.IsValidSkinIndex(CommonData->SkinIndex) || Rect.IsEmpty()) return;
+  if (Rect.Left < 0 || Rect.Top < 0 || Rect.Right > Bitmap->Width() || Rect.Bottom > Bitmap->Height()) return;
+  const TsGeneralData& section = skin.gd[static_cast<size_t>(CommonData->SkinIndex)];
+  const int32_t state = std::max(0, std::min(State, section.States - 1));
+  const int32_t sectionState = std::min(state, 2);
+
+  PaintSectionBackground(CommonData->SkinIndex, ParentBG, sectionState, Rect, Offset, *Bitmap, skin, -1, -1,
+                         CustomColorOf(*CommonData, skin));
+  DrawSectionCorners(*Bitmap, Rect, section, sectionState, skin);
+
+  const TacParentBG bg = MovedParentBG(ParentBG, Offset, Rect);
+  bool recolour;
+  if (CommonData->FCustomBorder.IsChanged) {
+    const bool drawn = PaintColorBorder(*Bitmap, Rect, section, true, skin.PPI, &CommonData->FCustomBorder, bg,
+                                        sectionState, skin);
+    recolour = drawn || section.Props[static_cast<size_t>(sectionState)].Transparency == 0;
+  } else if (skin.IsValidImgIndex(section.BorderIndex)) {
+    const TsMaskData& border = skin.ma[static_cast<size_t>(section.BorderIndex)];
+    if (state != 0 || (border.DrawMode & 2) == 0) PaintBorderImage(*Bitmap, Rect, bg, UseParent, state, border, skin);
+    recolour = true;
+  } else if (section.Props[static_cast<size_t>(sectionState)].BorderColor != clFuchsia) {
+    const bool drawn = PaintColorBorder(*Bitmap, Rect, section, true, skin.PPI, nullptr, bg, sectionState, skin);
+    recolour = drawn || section.Props[static_cast<size_t>(sectionState)].Transparency == 0;
+  } else {
+    recolour = section.Props[static_cast<size_t>(sectionState)].Transparency < 100;
+  }
+  if (recolour) Recolour(*CommonData, *Bitmap);
+}
+
+void RefreshCorners(TsCommonData* CommonData, int32_t State, uint8_t Corners) {
+  if (!CommonData || !CommonData->FCommonSkinData || CommonData->FCustomBorder.IsChanged) return;
+  const TacSkinData& skin = *CommonData->FCommonSkinData;
+  TacWorkBitmap* cache = CommonData->FCacheBmp.get();
+  if (!skin.IsValidSkinIndex(CommonData->SkinIndex) || !cache || cache->Empty()) return;
+  const TsGeneralData& section = skin.gd[static_cast<size_t>(CommonData->SkinIndex)];
+  if (!skin.IsValidImgIndex(section.BorderIndex)) return;
+  TsMaskData border = skin.ma[static_cast<size_t>(section.BorderIndex)];
+  if ((border.Cfg & 1) == 0) return;
+  if (border.Bmp && border.ImageCount == 0) {
+    border.ImageCount = 3;
+    border.MaskType = 1;
+    border.Width = border.R.Width() / 3;
+    border.Height = border.R.Height() / 2;
+  }
+
+  TControl* owner = CommonData->FOwnerControl;
+  if (!owner) return;
+  TacBGQuery query;
+  GetParentBG(query, owner->Parent(), false);
+  if (query.Kind == bgkImage) {
+    query.Offset.X += owner->Left();
+    query.Offset.Y += owner->Top();
+  }
+  PaintBorderCorners(*cache, cache->BoundsRect(), ParentBGOf(query), State, border, skin, Corners);
+}

@@ -1,0 +1,3 @@
+#include "graphics/AntiAlias.h"
+
+const TacAntiAliasPainter& AntiAliasPainter() { return PortableAntiAliasPainter(); }
