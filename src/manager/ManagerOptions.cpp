@@ -106,7 +106,13 @@ void TacScrollBarsSupport::SetScrollSize(int32_t Value) {
     FManager.BroadcastToForms(SK_SCROLLS_CHANGED, 0);
 }
 
-void TacOptions::SetChangeSysColors(bool Value) { FChangeSysColors = Value; }
+void TacOptions::SetChangeSysColors(bool Value) {
+  if (FChangeSysColors == Value) return;
+  FChangeSysColors = Value;
+  if (!FManager.ComponentState().Contains(TComponentStateItem::csLoading) && FManager.IsDefault() &&
+      FManager.IsActive())
+    FManager.SwitchSysColors(Value);
+}
 
 void TacOptions::SetDrawNonClientArea(bool Value) {
   if (FDrawNonClientArea == Value) return;

@@ -9,10 +9,12 @@
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
+#include "core/LayeredEffects.h"
 #include "core/SkinCommand.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Screen.h"
+#include "manager/SysColorHooks.h"
 
 namespace {
 
@@ -294,6 +296,7 @@ void TsSkinManager::LoadFonts() {
 }
 
 void TsSkinManager::ClearSkinData() {
+  if (IsDefault()) ClearEffects(true, false);
   FLoader.Clear();
   FEmbeddedFonts.Clear();
 }
@@ -316,6 +319,7 @@ void TsSkinManager::BroadcastToForms(int Command, LPARAM lParam, int Argument) {
 void TsSkinManager::SendNewSkin(bool Repaint) {
   if (Designing() || Loading()) return;
   ManagerState.Include(TacManagerStateValue::msBroadCasting);
+  if (IsDefault()) ClearEffects(true, false);
   FLoader.SkinCommonInfo.Active = false;
   AnnouncingFlag() = true;
   BroadcastToForms(SK_SKIN_LOADED, reinterpret_cast<LPARAM>(this));
@@ -340,6 +344,7 @@ void TsSkinManager::SendRemoveSkin() {
   ManagerState.Include(TacManagerStateValue::msSkinRemoving);
   if (FFonts.MainMode == TacFontMode::fmFromSkin && !Application().Terminated() && !FDefFontName.empty())
     ChangeAppFont(FDefFontName, false);
+  ClearEffects(true, false);
   UnInstallHook();
   ClearSkinData();
   BroadcastToForms(SK_SKIN_REMOVED, reinterpret_cast<LPARAM>(this));
@@ -513,12 +518,37 @@ std::string TsSkinManager::SkinInfo() const {
   return std::string(text, result.ptr);
 }
 
+namespace {
+
+const TacSkinPalette* DefaultPalette() {
+  const TsSkinManager* manager = DefaultManagerSlot();
+  return manager ? &manager->Palette() : nullptr;
+}
+
+bool ActiveFormVisible() {
+  const TCustomForm* form = Screen().ActiveCustomForm();
+  return form && form->Visible();
+}
+
+}  // namespace
+
 void TsSkinManager::InstallHook() {
   if (GlobalHookInstalled || Designing()) return;
   GlobalHookInstalled = true;
+  if (FOptions.ChangeSysColors()) SwitchSysColors(true);
 }
 
-void TsSkinManager::UnInstallHook() { GlobalHookInstalled = false; }
+void TsSkinManager::UnInstallHook() {
+  GlobalHookInstalled = false;
+  SwitchSysColors(false);
+}
+
+void TsSkinManager::SwitchSysColors(bool On) {
+  if (On && IsDefault() && !Designing())
+    InstallSysColorHooks(DefaultPalette, ActiveFormVisible);
+  else if (!On && SysColorHooksInstalled())
+    UninstallSysColorHooks();
+}
 
 void TsSkinManager::DeleteBrushes() {
   for (HBRUSH& brush : FBrushes) {

@@ -122,6 +122,8 @@ class TsSkinManager : public TComponent {
 
   // The palette of the skin.
   const TacSkinPalette& Palette() const { return FLoader.Palette; }
+  // The substitution of the process's system colours by the skin's.
+  void SwitchSysColors(bool On);
   TColor GetGlobalColor() const { return Palette().GetGlobalColor(); }
   TColor GetGlobalFontColor() const { return Palette().GetGlobalFontColor(); }
   TColor GetActiveEditColor() const { return Palette().GetActiveEditColor(); }

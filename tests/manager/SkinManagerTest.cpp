@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ManagerTestFiles.h"
+#include "core/CommonData.h"
+#include "core/LayeredEffects.h"
 #include "core/SkinCommand.h"
 #include "framework/DefinitionReader.h"
 
@@ -272,6 +274,39 @@ TEST_F(ExtendedBorderOptions, ChangingTheModeRebuildsTheShadowsOfTheLoadedSkin) 
   manager->SetExtendedBorders(false);
   EXPECT_FALSE(data.ShdaTemplate);
   EXPECT_TRUE(manager->ManagerState.Empty());
+}
+
+using SkinWideEffects = ManagerFixture;
+
+TEST_F(SkinWideEffects, SkinColoursReplaceTheSystemsWhileSwitchedOn) {
+  AddStoredSkin(kOrvale, OrvaleArchive());
+  manager->SetSkinName(kOrvale);
+  ASSERT_TRUE(manager->IsDefault());
+  auto penColor = [] {
+    const HPEN pen = CreatePen(PS_SOLID, 1, 6);  // the window-frame colour
+    LOGPEN info{};
+    GetObjectW(pen, sizeof info, &info);
+    DeleteObject(pen);
+    return info.lopnColor;
+  };
+  manager->Options().SetChangeSysColors(true);
+  EXPECT_EQ(penColor(), static_cast<COLORREF>(manager->Palette()[pcBorder]));
+  manager->Options().SetChangeSysColors(false);
+  EXPECT_EQ(penColor(), 6u);
+
+  manager->Options().SetChangeSysColors(true);
+  manager.reset();  // the default manager goes, and its substitution with it
+  EXPECT_EQ(penColor(), 6u);
+}
+
+TEST_F(SkinWideEffects, ASkinChangeTakesEveryGlowAway) {
+  AddStoredSkin(kOrvale, OrvaleArchive());
+  manager->SetSkinName(kOrvale);
+  TsCommonData control;
+  control.GlowID = AppendEffect(std::make_unique<TacGlowEffect>(&control, nullptr));
+  manager->SetHueOffset(30);
+  EXPECT_EQ(control.GlowID, -1);
+  EXPECT_EQ(EffectOf(0), nullptr);
 }
 
 }  // namespace
