@@ -5,6 +5,7 @@
 
 #include "base/ErrorBox.h"
 #include "skin/ImageDecoders.h"
+#include "manager/SkinLoader.h"
 #include "skin/SkinData.h"
 
 // Loading the stored Orvale skin, next to the floor of the same run: every
@@ -56,5 +57,38 @@ BENCHMARK(BM_LoadSkinData96)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadSkinDataAllFour(benchmark::State& state) { LoadSkin(state, {96, 120, 144, 192}); }
 BENCHMARK(BM_LoadSkinDataAllFour)->Unit(benchmark::kMicrosecond);
+
+// All the work of selecting the stored skin by name, from scratch: resolving
+// it, reading the archive, the master bitmap and the skin-wide values, and
+// every skin data step with the palette, for the 96-PPI slot and then
+// for the other three resolutions as the manager adds them on demand.
+void SelectStoredSkin(benchmark::State& state, std::initializer_list<int> extraResolutions, bool recoloured = false) {
+  TacSkinLoadInputs inputs;
+  inputs.InternalSkins = &Stored();
+  inputs.ExtendedBorders = true;
+  if (recoloured) {
+    inputs.HueOffset = 30;
+    inputs.Saturation = -20;
+    inputs.Brightness = 10;
+  }
+  const TacScaling scaling;
+  for (auto _ : state) {
+    TacSkinLoader loader;
+    loader.LoadSelection("Orvale (internal)", inputs, scaling, 96, nullptr);
+    for (const int ppi : extraResolutions)
+      loader.SkinDataFor(ppi, scaling, false, [&](TacSkinData& data) { loader.LoadSkinData(data, inputs, nullptr); });
+    benchmark::DoNotOptimize(loader.SkinDataArray.data());
+  }
+}
+
+void BM_SelectStoredSkin96(benchmark::State& state) { SelectStoredSkin(state, {}); }
+BENCHMARK(BM_SelectStoredSkin96)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectStoredSkinAllFour(benchmark::State& state) { SelectStoredSkin(state, {120, 144, 192}); }
+BENCHMARK(BM_SelectStoredSkinAllFour)->Unit(benchmark::kMicrosecond);
+
+// With hue, saturation and brightness all changed: every image and colour recoloured.
+void BM_SelectStoredSkin96Recoloured(benchmark::State& state) { SelectStoredSkin(state, {}, true); }
+BENCHMARK(BM_SelectStoredSkin96Recoloured)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

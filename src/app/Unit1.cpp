@@ -36,6 +36,7 @@ const TClassInfo& TForm1::StaticClassInfo() {
 }
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
+  RegisterClass(TsSkinManager::StaticClassInfo());
   ReadComponentResource(*this, L"TFORM1");
   sPanel1 = Field<TCustomPanel>("sPanel1");
   sLabel2 = Field<TCustomLabel>("sLabel2");
@@ -43,7 +44,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   Label1 = Field<TLabel>("Label1");
   sEdit1 = Field<TEdit>("sEdit1");
   sButton1 = Field<TButton>("sButton1");
-  sSkinManager1 = Field<TComponent>("sSkinManager1");
+  sSkinManager1 = Field<TsSkinManager>("sSkinManager1");
   sEdit1->SetText(kInstallationCode);
 }
 

@@ -7,6 +7,7 @@
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"
+#include "manager/SkinManager.h"
 
 // The main window. Its layout, its controls and its skin manager come from
 // its stored definition (resource "TFORM1"); the code handles three events.
@@ -22,7 +23,7 @@ class TForm1 : public TForm {
   TLabel* Label1 = nullptr;
   TEdit* sEdit1 = nullptr;
   TButton* sButton1 = nullptr;
-  TComponent* sSkinManager1 = nullptr;
+  TsSkinManager* sSkinManager1 = nullptr;
 
   void FormShow(TObject* sender);
   void sButton1Click(TObject* sender);

@@ -44,25 +44,34 @@ std::string_view TrimRight(std::string_view s) {
 
 std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
 
-bool TryStrToInt(std::string_view s, int32_t& value) {
-  bool negative = false;
+namespace {
+// An optional sign, then decimal digits, or hexadecimal ones after "$" or
+// "0x"/"0X"; false when anything else is there or the digits exceed 64 bits.
+bool ParseInteger(std::string_view s, bool& negative, uint64_t& magnitude, bool& hex) {
+  negative = false;
   if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
     negative = s[0] == '-';
     s.remove_prefix(1);
   }
-  int base = 10;
+  hex = false;
   if (!s.empty() && s[0] == '$') {
-    base = 16;
+    hex = true;
     s.remove_prefix(1);
   } else if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-    base = 16;
+    hex = true;
     s.remove_prefix(2);
   }
   if (s.empty()) return false;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, hex ? 16 : 10);
+  return ec == std::errc() && end == s.data() + s.size();
+}
+}  // namespace
+
+bool TryStrToInt(std::string_view s, int32_t& value) {
+  bool negative = false, hex = false;
   uint64_t magnitude = 0;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
-  if (ec != std::errc() || end != s.data() + s.size()) return false;
-  if (base == 16) {
+  if (!ParseInteger(s, negative, magnitude, hex)) return false;
+  if (hex) {
     if (magnitude > 0xFFFFFFFFull) return false;
     const auto bits = static_cast<uint32_t>(magnitude);
     value = static_cast<int32_t>(negative ? 0u - bits : bits);
@@ -71,6 +80,15 @@ bool TryStrToInt(std::string_view s, int32_t& value) {
   const uint64_t limit = negative ? 0x80000000ull : 0x7FFFFFFFull;
   if (magnitude > limit) return false;
   value = negative ? static_cast<int32_t>(-static_cast<int64_t>(magnitude)) : static_cast<int32_t>(magnitude);
+  return true;
+}
+
+bool TryStrToInt64(std::string_view s, int64_t& value) {
+  bool negative = false, hex = false;
+  uint64_t magnitude = 0;
+  if (!ParseInteger(s, negative, magnitude, hex)) return false;
+  if (!hex && magnitude > (negative ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull)) return false;
+  value = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
   return true;
 }
 

@@ -18,6 +18,8 @@ std::string_view TrimRight(std::string_view s);
 // Decimal values must fit in 32 bits; hexadecimal ones may use all 32 bits
 // ("$FFFFFFFF" is -1), as colour values in skins do.
 bool TryStrToInt(std::string_view s, int32_t& value);
+// The same forms in 64 bits; hexadecimal values may use all 64 ("$FFFFFFFFFFFFFFFF" is -1).
+bool TryStrToInt64(std::string_view s, int64_t& value);
 int32_t StrToIntDef(std::string_view s, int32_t def);
 
 // A decimal number with "." as separator, whatever the user's locale.

@@ -64,6 +64,45 @@ void ToneTransform(TacPixel& Pixel, int32_t Tone) {
                     Alpha(Pixel));
 }
 
+void HueBitmap(TacWorkBitmap& Bitmap, int32_t Degrees, TColor Key) {
+  if (Degrees == 0) return;
+  const bool keyed = Key != clNone;
+  const TacPixel keyPixel = PixelOfColor(Key);
+  // The hue ignores alpha: remember the colour part of the last pixel changed.
+  TacPixel lastIn = 0, lastOut = 0;
+  HueTransform(lastOut, Degrees);
+  for (int32_t y = 0; y < Bitmap.Height(); ++y) {
+    TacPixel* row = Bitmap.Row(y);
+    for (int32_t x = 0; x < Bitmap.Width(); ++x) {
+      const TacPixel p = row[x];
+      if (keyed && p == keyPixel) continue;
+      const TacPixel rgb = p & 0x00FFFFFFu;
+      if (rgb != lastIn) {
+        lastIn = rgb;
+        lastOut = rgb;
+        HueTransform(lastOut, Degrees);
+      }
+      row[x] = lastOut | (p & 0xFF000000u);
+    }
+  }
+}
+
+void BrightenBitmap(TacWorkBitmap& Bitmap, int32_t Brightness, TColor Key, int32_t Rows) {
+  if (Brightness == 0) return;
+  const int32_t b = LimitBrightness(Brightness);
+  uint8_t table[256];
+  for (uint32_t c = 0; c < 256; ++c) table[c] = static_cast<uint8_t>(Brighten(c, b));
+  const bool keyed = Key != clNone;
+  const TacPixel keyPixel = PixelOfColor(Key);
+  for (int32_t y = 0; y < std::min(Rows, Bitmap.Height()); ++y) {
+    TacPixel* row = Bitmap.Row(y);
+    for (int32_t x = 0; x < Bitmap.Width(); ++x) {
+      const TacPixel p = row[x];
+      if (!keyed || p != keyPixel) row[x] = MakePixel(table[Red(p)], table[Green(p)], table[Blue(p)], Alpha(p));
+    }
+  }
+}
+
 namespace {
 TColor ThroughPixel(TColor color, TacPixelTransform transform, int32_t parameter) {
   TacPixel p = PixelOfColor(color);

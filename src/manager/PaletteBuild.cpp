@@ -1,4 +1,3 @@
-#include <charconv>
 #include <string>
 
 #include "base/Exception.h"
@@ -8,30 +7,6 @@
 
 namespace {
 constexpr TColor kOpaque = static_cast<TColor>(0xFF000000u);
-
-// Decimal, or hexadecimal after "$" or "0x"; all 64 bits may be used.
-bool TryStrToInt64(std::string_view s, int64_t& value) {
-  s = Trim(s);
-  bool negative = false;
-  if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-    negative = s[0] == '-';
-    s.remove_prefix(1);
-  }
-  int base = 10;
-  if (!s.empty() && s[0] == '$') {
-    base = 16;
-    s.remove_prefix(1);
-  } else if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-    base = 16;
-    s.remove_prefix(2);
-  }
-  uint64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
-  if (s.empty() || error != std::errc() || end != s.data() + s.size()) return false;
-  if (base == 10 && magnitude > (negative ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull)) return false;
-  value = static_cast<int64_t>(negative ? 0 - magnitude : magnitude);
-  return true;
-}
 
 class PaletteReader {
  public:
@@ -44,7 +19,7 @@ class PaletteReader {
     const std::string* text = FOptions.FindValue(s_GlobalInfo, Key);
     if (!text || Trim(*text).empty()) return Default;
     int64_t value = 0;
-    if (!TryStrToInt64(*text, value)) throw Exception("'" + *text + "' is not a valid integer value");
+    if (!TryStrToInt64(Trim(*text), value)) throw Exception("'" + *text + "' is not a valid integer value");
     return static_cast<TColor>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
   }
 

@@ -63,5 +63,5 @@ inline constexpr TColor pcBtnYellowTextActive = static_cast<TColor>(0xFF0098C6u)
 
 // The palette entry a colour property value names, if it is one of the constants.
 bool PaletteEntryOfConstant(TColor Value, TacPaletteColors& Entry);
-// Color value used by skin-aware painting for "the skin's main colour".
+// A colour property value that stands for the skin's main colour.
 inline constexpr TColor clSkinMainColor = static_cast<TColor>(0xF1000001u);

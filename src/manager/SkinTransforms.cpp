@@ -66,7 +66,7 @@ KeptElements FindKeptElements(const TacSkinData& Data, int32_t BIKeepHUE) {
   return kept;
 }
 
-// A colour change applied to a TColor.
+// Applies Change to the colours of every state of every section record.
 template <class Change>
 void RecolourSections(std::vector<TsGeneralData>& gd, Change change) {
   // Negative values are unset (-1) or name system colours: neither is a colour to change.
@@ -110,11 +110,11 @@ void ApplyHue(TacSkinData& Data, int32_t Degrees, int32_t BIKeepHUE, const TacSh
   if (Shared) {
     SavedAreas keep;
     for (const TRect& r : kept.MasterRects) keep.Save(Shared->MasterBitmap, r);
-    TransformPixels(&Shared->MasterBitmap, HueTransform, Degrees, clFuchsia);
+    HueBitmap(Shared->MasterBitmap, Degrees, clFuchsia);
     keep.Restore(Shared->MasterBitmap);
   }
   ForEachImage(Data, Shared != nullptr, [&](TacBmpData& b) {
-    if (!kept.Images.contains(b.Bmp.get())) TransformPixels(b.Bmp.get(), HueTransform, Degrees, clFuchsia);
+    if (!kept.Images.contains(b.Bmp.get())) HueBitmap(*b.Bmp, Degrees, clFuchsia);
   });
   const auto hue = [Degrees](TColor c) { return HueColor(c, Degrees); };
   RecolourSections(Data.gd, hue);
@@ -139,12 +139,6 @@ void ApplySaturation(TacSkinData& Data, int32_t Saturation, const TacSharedSkinC
 
 TRect LowerHalf(const TRect& r) { return {r.Left, r.Top + r.Height() / 2, r.Right, r.Bottom}; }
 
-void BrightenRows(TacWorkBitmap& Bitmap, int32_t Rows, int32_t Brightness) {
-  for (int32_t y = 0; y < std::min(Rows, Bitmap.Height()); ++y)
-    for (TacPixel* p = Bitmap.Row(y); p != Bitmap.Row(y) + Bitmap.Width(); ++p)
-      if (*p != KeyPixel) BrightnessTransform(*p, Brightness);
-}
-
 // The loader premultiplies PNG images at once unless brightening follows; it
 // leaves borders straight.
 bool PremultipliedAtLoad(const TacSkinData& Data, const TacBmpData& b) {
@@ -162,12 +156,12 @@ void ApplyBrightness(TacSkinData& Data, int32_t Brightness, const TacSharedSkinC
       if (!m.Bmp && m.MaskType == 1) masks.Save(Shared->MasterBitmap, LowerHalf(m.R));
     for (const TacBmpData& b : Data.BmpArray)
       if (b.FileName.empty() && b.MaskType == 1 && !b.SrcRect.IsEmpty()) masks.Save(Shared->MasterBitmap, LowerHalf(b.SrcRect));
-    TransformPixels(&Shared->MasterBitmap, BrightnessTransform, Brightness, clFuchsia);
+    BrightenBitmap(Shared->MasterBitmap, Brightness, clFuchsia);
     masks.Restore(Shared->MasterBitmap);
   }
   ForEachImage(Data, Shared != nullptr, [&](TacBmpData& b) {
     TacWorkBitmap& image = *b.Bmp;
-    BrightenRows(image, b.MaskType == 1 ? image.Height() / 2 : image.Height(), Brightness);
+    BrightenBitmap(image, Brightness, clFuchsia, b.MaskType == 1 ? image.Height() / 2 : image.Height());
     if (Brightness > 0 && PremultipliedAtLoad(Data, b)) PremultiplyAlpha(image);
   });
   RecolourSections(Data.gd, [Brightness](TColor c) { return BrightnessColor(c, Brightness); });

@@ -8,6 +8,7 @@
 #include "app/Unit1.h"
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
+#include "core/SkinCommand.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Screen.h"
@@ -35,7 +36,6 @@ class MainWindow : public testing::Test {
     SetActiveWindow(form->Handle());
     Application().ProcessMessages();
   }
-  standin::TsSkinManager& Manager() { return dynamic_cast<standin::TsSkinManager&>(*form->sSkinManager1); }
   void ClickButton() {
     SendMessageW(form->sPanel1->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
                  reinterpret_cast<LPARAM>(form->sButton1->Handle()));
@@ -115,31 +115,60 @@ TEST_F(MainWindow, ControlsCarryTheirStoredProperties) {
   EXPECT_EQ(form->sSkinManager1->Owner(), form.get());
 }
 
-TEST_F(MainWindow, TheSkinManagerGetsItsPropertiesInStoredOrderWithTheStoredSkin) {
-  standin::TsSkinManager& manager = Manager();
-  std::vector<std::string> expected{"Effects.AllowGlowing", "ButtonsOptions.OldGlyphsMode", "ExtendedBorders",
-                                    "InternalSkins",        "SkinDirectory",                "SkinName",
-                                    "SkinInfo"};
-  expected.insert(expected.end(), std::begin(standin::kThirdListNames), std::end(standin::kThirdListNames));
-  EXPECT_EQ(manager.Assigned, expected);
-
+TEST_F(MainWindow, TheSkinManagerGetsItsStoredPropertiesAndLoadsTheStoredSkin) {
+  TsSkinManager& manager = *form->sSkinManager1;
   EXPECT_FALSE(manager.Effects().AllowGlowing);
-  EXPECT_FALSE(manager.ButtonsOptions().OldGlyphsMode);
-  EXPECT_TRUE(manager.ExtendedBorders);
-  EXPECT_EQ(manager.SkinDirectory, "C:\\Skins10");
-  EXPECT_EQ(manager.SkinName, "Orvale (internal)");
-  EXPECT_EQ(manager.SkinInfo, "8");
-  for (size_t i = 0; i < 23; ++i) {
-    SCOPED_TRACE(standin::kThirdListNames[i]);
-    EXPECT_EQ(manager.ThirdParty().ThirdLists[i].Text(), i == 1 ? "TButton\r\n" : " \r\n");
+  EXPECT_FALSE(manager.ButtonsOptions().OldGlyphsMode());
+  EXPECT_TRUE(manager.ExtendedBorders());
+  EXPECT_EQ(manager.SkinDirectory(), "C:\\Skins10");
+  EXPECT_EQ(manager.SkinName(), "Orvale (internal)");
+  EXPECT_EQ(manager.SkinInfo(), "15");  // the stored "8" is informational
+  for (size_t i = 0; i < acThirdListCount; ++i) {
+    SCOPED_TRACE(acThirdListNames[i]);
+    EXPECT_EQ(manager.ThirdLists[i].Text(), i == 1 ? "TButton\r\n" : " \r\n");
   }
   ASSERT_EQ(manager.InternalSkins().Count(), 1u);
-  const standin::TStoredSkin& skin = manager.InternalSkins().Skin(0);
+  const TsStoredSkin& skin = manager.InternalSkins().Skin(0);
   EXPECT_EQ(skin.Name, "Orvale (internal)");
   EXPECT_DOUBLE_EQ(skin.Version, 15.0);
   EXPECT_FALSE(skin.Author.empty());
-  EXPECT_EQ(skin.OriginName, "Orvale.asz");
-  EXPECT_EQ(skin.Data, ReadFileBytes(ACS_TEST_STORED_SKIN));
+  EXPECT_EQ(skin.OrigName, "Orvale.asz");
+  EXPECT_EQ(skin.PackedData.Data(), ReadFileBytes(ACS_TEST_STORED_SKIN));
+
+  EXPECT_TRUE(manager.IsActive());
+  EXPECT_TRUE(manager.SkinIsPacked());
+  EXPECT_EQ(manager.SkinCommonInfo().SkinPath, "");
+  EXPECT_EQ(DefaultManager(), &manager);
+  EXPECT_GE(manager.GetSkinIndex("BUTTON"), 0);
+  EXPECT_TRUE(errors.empty());
+}
+
+// Records the skin commands that reach a form.
+struct ListeningForm : TForm {
+  ListeningForm() : TForm(nullptr) {}
+  void WndProc(TMessage& message) override {
+    if (message.Msg == SM_SKINCOMMAND && SkinCommandOf(message.WParam) == SK_SKIN_LOADED) {
+      auto* manager = reinterpret_cast<TsSkinManager*>(message.LParam);
+      ++Announcements;
+      SkinReady = !manager->CommonSkinData().gd.empty();
+      ReadingDone = !manager->ComponentState().Contains(TComponentStateItem::csLoading);
+    }
+    TForm::WndProc(message);
+  }
+  int Announcements = 0;
+  bool SkinReady = false;
+  bool ReadingDone = false;
+};
+
+TEST_F(MainWindow, TheSkinIsAnnouncedToEveryFormOnceWhenTheDefinitionIsRead) {
+  form.reset();
+  ListeningForm other;
+  form = std::make_unique<TForm1>(nullptr);
+  EXPECT_EQ(other.Announcements, 1);
+  EXPECT_TRUE(other.SkinReady);
+  EXPECT_TRUE(other.ReadingDone);
+  ShowAndActivate();
+  EXPECT_EQ(other.Announcements, 1);
 }
 
 TEST_F(MainWindow, WhenFirstShownThePanelHasTheFocus) {

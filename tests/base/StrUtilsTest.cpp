@@ -45,6 +45,32 @@ TEST(StrUtils, TryStrToIntAcceptsDecimalAndBothHexForms) {
   }
 }
 
+TEST(StrUtils, TryStrToInt64TakesTheSameFormsWithSixtyFourBits) {
+  const struct {
+    const char* text;
+    bool ok;
+    int64_t value;
+  } cases[] = {
+      {"-723724", true, -723724},
+      {"4294243572", true, 4294243572},
+      {"$FFFFFFFFFFFFFFFF", true, -1},
+      {"0x1FFF4F4F4", true, 0x1FFF4F4F4},
+      {"9223372036854775807", true, INT64_MAX},
+      {"-9223372036854775808", true, INT64_MIN},
+      {"9223372036854775808", false, 0},
+      {"$10000000000000000", false, 0},
+      {"12abc", false, 0},
+      {"", false, 0},
+  };
+  for (const auto& c : cases) {
+    int64_t v = 12345;
+    EXPECT_EQ(TryStrToInt64(c.text, v), c.ok) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(v, c.value) << c.text;
+    }
+  }
+}
+
 TEST(StrUtils, TryStrToFloatUsesDotWhateverTheLocale) {
   double v = 0;
   EXPECT_TRUE(TryStrToFloat("15.0", v));

@@ -109,3 +109,39 @@ TEST(SaturationParameter, PercentToTheTransformRange) {
   } cases[] = {{-100, -255}, {100, 255}, {50, 127}, {-50, -127}, {0, 0}, {1, 2}, {400, 255}, {INT32_MIN, -255}};
   for (const auto& c : cases) EXPECT_EQ(SaturationParameter(c.Percent), c.Expected) << c.Percent;
 }
+
+TEST(BitmapForms, GiveTransformPixelsResultsRowByRow) {
+  // Varied colours with runs of repeats, alphas and key pixels.
+  TacWorkBitmap source(97, 3);
+  uint32_t seed = 17;
+  for (int32_t y = 0; y < source.Height(); ++y)
+    for (int32_t x = 0; x < source.Width(); ++x) {
+      if (x % 5 != 0) seed = seed * 1664525u + 1013904223u;
+      source.SetPixel(x, y, x % 11 == 3 ? KeyPixel : seed ^ (static_cast<uint32_t>(x) << 24));
+    }
+  const auto copy = [&] {
+    auto c = std::make_unique<TacWorkBitmap>(source.Width(), source.Height());
+    c->Assign(source);
+    return c;
+  };
+  for (const int32_t d : {-30, 1, 120, 359, 100000}) {
+    auto fast = copy(), plain = copy();
+    HueBitmap(*fast, d, clFuchsia);
+    TransformPixels(plain.get(), HueTransform, d, clFuchsia);
+    for (int32_t y = 0; y < source.Height(); ++y)
+      for (int32_t x = 0; x < source.Width(); ++x) ASSERT_EQ(fast->Pixel(x, y), plain->Pixel(x, y)) << "hue " << d;
+  }
+  for (const int32_t b : {-300, -100, -1, 1, 100, INT32_MAX}) {
+    auto fast = copy(), plain = copy();
+    BrightenBitmap(*fast, b, clFuchsia, 2);
+    TransformPixels(plain.get(), BrightnessTransform, b, clFuchsia);
+    for (int32_t y = 0; y < source.Height(); ++y)
+      for (int32_t x = 0; x < source.Width(); ++x)
+        ASSERT_EQ(fast->Pixel(x, y), y < 2 ? plain->Pixel(x, y) : source.Pixel(x, y)) << "brightness " << b;
+  }
+  auto unkeyed = copy(), plain = copy();
+  HueBitmap(*unkeyed, 90, clNone);
+  TransformPixels(plain.get(), HueTransform, 90, clNone);
+  EXPECT_EQ(unkeyed->Pixel(3, 0), plain->Pixel(3, 0));  // the key pixel changes too
+  EXPECT_NE(unkeyed->Pixel(3, 0), KeyPixel);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Fonts shipped with a skin, installed for this process only while the skin is loaded.
+struct TacEmbeddedFont {
+  std::string FileName;  // without a path
+  std::string FontName;
+  std::vector<uint8_t> Data;
+  HANDLE Handle = nullptr;  // null when the font is not installed
+};
+
+class TacEmbeddedFonts {
+ public:
+  TacEmbeddedFonts() = default;
+  TacEmbeddedFonts(const TacEmbeddedFonts&) = delete;
+  TacEmbeddedFonts& operator=(const TacEmbeddedFonts&) = delete;
+  ~TacEmbeddedFonts() { Clear(); }
+
+  // An empty item stands for a font the skin names but does not have.
+  TacEmbeddedFont& Add() { return FItems.emplace_back(); }
+  // Installs the item's data as a font of this process.
+  void Install(TacEmbeddedFont& Font);
+  // Removes every installed font.
+  void Clear();
+  size_t Count() const { return FItems.size(); }
+  const TacEmbeddedFont& Items(size_t Index) const { return FItems.at(Index); }
+
+ private:
+  std::vector<TacEmbeddedFont> FItems;
+};
