@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 
+#include "base/StrUtils.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/WinControl.h"
@@ -60,6 +61,13 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
   Invalidate();
   UpdateBoundsRect({left, top, left + width, top + height});
   Invalidate();
+}
+
+void TControl::ChangeScale(int32_t M, int32_t D) {
+  if (M == D || M <= 0 || D <= 0) return;
+  SetBounds(MulDivRounded(FLeft, M, D), MulDivRounded(FTop, M, D), MulDivRounded(FWidth, M, D),
+            MulDivRounded(FHeight, M, D));
+  if (!FParentFont) FFont.SetHeight(MulDivRounded(FFont.Height(), M, D));
 }
 
 void TControl::UpdateBoundsRect(const RECT& rect) {

@@ -56,6 +56,9 @@ class TControl : public TComponent {
   void SetWidth(int32_t value) { SetBounds(FLeft, FTop, value, FHeight); }
   void SetHeight(int32_t value) { SetBounds(FLeft, FTop, FWidth, value); }
   virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+  // Multiplies the bounds, and an own font, by M / D: the control moves to a
+  // resolution M / D times the present one.
+  virtual void ChangeScale(int32_t M, int32_t D);
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   virtual RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
   int32_t ClientWidth() const { return ClientRect().right; }

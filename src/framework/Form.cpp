@@ -1,5 +1,6 @@
 #include "framework/Form.h"
 
+#include "base/StrUtils.h"
 #include "framework/Application.h"
 #include "framework/Screen.h"
 
@@ -121,6 +122,12 @@ RECT TCustomForm::ClientRect() const {
 void TCustomForm::ApplyClientSize(int32_t width, int32_t height) {
   const SIZE frame = FrameSize();
   SetBounds(Left(), Top(), width + frame.cx, height + frame.cy);
+}
+
+void TCustomForm::ChangeScale(int32_t M, int32_t D) {
+  if (M == D || M <= 0 || D <= 0) return;
+  Font().SetHeight(MulDivRounded(Font().Height(), M, D));
+  ScaleControls(M, D);
 }
 
 void TCustomForm::SetClientWidth(int32_t width) {

@@ -33,6 +33,9 @@ class TCustomForm : public TWinControl {
   void SetClientWidth(int32_t width);
   void SetClientHeight(int32_t height);
   RECT ClientRect() const override;
+  // A form keeps its place and size (its client size is set apart); its
+  // font and children follow the resolution.
+  void ChangeScale(int32_t M, int32_t D) override;
   int32_t PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int32_t ppi) { FPixelsPerInch = ppi; }
   int32_t TextHeight() const { return FTextHeight; }

@@ -285,6 +285,16 @@ void TWinControl::SetFocus() {
   ::SetFocus(Handle());
 }
 
+void TWinControl::ChangeScale(int32_t M, int32_t D) {
+  TControl::ChangeScale(M, D);
+  ScaleControls(M, D);
+}
+
+void TWinControl::ScaleControls(int32_t M, int32_t D) {
+  if (M == D || M <= 0 || D <= 0) return;
+  for (TControl* child : std::vector<TControl*>(FControls)) child->ChangeScale(M, D);
+}
+
 void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   if (!FHandle) {
     TControl::SetBounds(left, top, width, height);

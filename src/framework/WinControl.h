@@ -55,6 +55,9 @@ class TWinControl : public TControl {
   virtual void SetFocus();
 
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+  void ChangeScale(int32_t M, int32_t D) override;
+  // The children's part of ChangeScale.
+  void ScaleControls(int32_t M, int32_t D);
   RECT ClientRect() const override;
   bool Showing() const override;
   POINT ClientToScreen(POINT point) const override;

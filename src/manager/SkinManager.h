@@ -17,6 +17,7 @@
 #include "manager/StoredSkinItems.h"
 
 class TControl;
+class TWinControl;
 
 enum class TacManagerStateValue {
   msFontChanging,
@@ -146,6 +147,10 @@ class TsSkinManager : public TComponent {
   void UpdateSkin(bool Repaint = true);
   void RepaintForms(bool DoLockForms = true);
   void UpdateSkinSection(const std::string& SectionName);
+  // Rescales a form or control from CurrentPPI to NewPPI; NewPPI 0 asks the
+  // control for its PPI and takes the manager's (not in smVCL).
+  void UpdateScale(TWinControl* Ctrl, int32_t CurrentPPI, int32_t NewPPI);
+  void UpdateAllScale();
   void BeginUpdate() { NoAutoUpdate = true; }
   void EndUpdate(bool Repaint = true, bool AllowAnimation = true);
   // Sends a skin command to every form of the application.

@@ -5,6 +5,7 @@
 #include "core/LayeredEffects.h"
 #include "core/SkinCommand.h"
 #include "framework/DefinitionReader.h"
+#include "framework/Panel.h"
 
 namespace {
 
@@ -307,6 +308,71 @@ TEST_F(SkinWideEffects, ASkinChangeTakesEveryGlowAway) {
   manager->SetHueOffset(30);
   EXPECT_EQ(control.GlowID, -1);
   EXPECT_EQ(EffectOf(0), nullptr);
+}
+
+// A form at 96 PPI, 200 x 100 inside, with a panel that has a font of its own.
+class FormScaling : public ManagerFixture {
+ protected:
+  void SetUp() override {
+    ManagerFixture::SetUp();
+    form->SetClientWidth(200);
+    form->SetClientHeight(100);
+    form->Font().SetHeight(-11);
+    panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(10, 20, 100, 30);
+    panel->SetParentFont(false);
+    panel->Font().SetHeight(-12);
+    form->HandleNeeded();
+  }
+  int LastPPIChange() const {
+    for (auto it = form->Received.rbegin(); it != form->Received.rend(); ++it)
+      if (it->Code == SK_PPI_CHANGED) return static_cast<int>(it->LParam);
+    return 0;
+  }
+  TPanel* panel = nullptr;
+};
+
+TEST_F(FormScaling, AFormMovesToTheNewResolutionWithItsControls) {
+  manager->UpdateScale(form.get(), 96, 144);
+  EXPECT_EQ(form->ClientWidth(), 300);
+  EXPECT_EQ(form->ClientHeight(), 150);
+  EXPECT_EQ(form->Font().Height(), -17);  // -16.5 rounded away from zero
+  EXPECT_EQ(form->PixelsPerInch(), 144);
+  const RECT bounds = panel->BoundsRect();
+  EXPECT_EQ(bounds.left, 15);
+  EXPECT_EQ(bounds.top, 30);
+  EXPECT_EQ(bounds.right - bounds.left, 150);
+  EXPECT_EQ(bounds.bottom - bounds.top, 45);
+  EXPECT_EQ(panel->Font().Height(), -18);
+  EXPECT_EQ(LastPPIChange(), 144);
+  EXPECT_TRUE(manager->ManagerState.Empty());
+  EXPECT_TRUE(manager->Effects().AllowAnimation);
+}
+
+TEST_F(FormScaling, WithoutANewResolutionTheScaleModeDecides) {
+  manager->UpdateScale(form.get(), 96, 0);  // smVCL scales only to a given PPI
+  EXPECT_EQ(form->ClientWidth(), 200);
+  EXPECT_EQ(LastPPIChange(), 0);
+
+  manager->Options().ScaleMode = sm125;
+  manager->UpdateAllScale();
+  EXPECT_EQ(form->ClientWidth(), 250);
+  EXPECT_EQ(LastPPIChange(), 120);
+
+  // A control that does not scale answers -1.
+  const TWndMethod original = form->WindowProc;
+  form->WindowProc = [&](TMessage& message) {
+    if (message.Msg == SM_SKINCOMMAND && SkinCommandOf(message.WParam) == SK_GET_PPI) {
+      message.Result = -1;
+      return;
+    }
+    original(message);
+  };
+  manager->Options().ScaleMode = sm200;
+  manager->UpdateScale(form.get(), 96, 0);
+  EXPECT_EQ(form->ClientWidth(), 250);
+  form->WindowProc = original;
 }
 
 }  // namespace
