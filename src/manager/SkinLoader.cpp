@@ -17,7 +17,10 @@ bool TacSkinLoader::InitSkinFile(const std::string& SkinName, const TacSkinLoadI
       SkinName, Inputs.SkinDirectory, Inputs.AppDir, Inputs.InternalSkins ? *Inputs.InternalSkins : kNoStoredSkins));
   SkinCommonInfo.SkinPath = source->SkinPath;
   if (source->Kind == sskNone) return false;
-  SkinCommonInfo.OptionsDat = std::move(source->Options);
+  if (Inputs.OptionsText)
+    SkinCommonInfo.OptionsDat.SetText(*Inputs.OptionsText);
+  else
+    SkinCommonInfo.OptionsDat = std::move(source->Options);
   sc = std::move(source);
   return true;
 }

@@ -25,6 +25,7 @@ struct TacSkinLoadInputs {
   TacExtBordersMode ExtBordersMode = ebmFull;
   bool ExtendedBorders = false;
   int32_t SizingFrameWidth = 4;
+  const std::string* OptionsText = nullptr;  // a skin editor's options, read instead of the skin's own
 };
 
 // The portable half of the skin manager: it opens the selected skin, loads

@@ -45,6 +45,17 @@ inline constexpr char acDefaultSkinDirectory[] = "c:\\Skins";
 // Owns the active skin of the application: selects it by name, loads it for
 // every resolution in use, announces it to every form and holds the
 // application-wide skinning options.
+// What a skin editor hands a skinned form for a preview: the skin's name, a
+// section to repaint alone, the skin directory and the whole options text.
+inline constexpr uint32_t acSkinEditorMagic = 0xA400;
+struct TacSkinEditorData {
+  uint32_t Magic = 0;
+  char Name1[128]{};
+  char Name2[128]{};
+  char Data1[512]{};
+  char Data2[40001]{};
+};
+
 class TsSkinManager : public TComponent {
   DECLARE_CLASS_INFO
 
@@ -151,6 +162,9 @@ class TsSkinManager : public TComponent {
   // control for its PPI and takes the manager's (not in smVCL).
   void UpdateScale(TWinControl* Ctrl, int32_t CurrentPPI, int32_t NewPPI);
   void UpdateAllScale();
+  // Shows the skin editor's record in PreviewBuffer (on SK_PREVIEW_READY).
+  void ApplyPreview();
+  TacSkinEditorData PreviewBuffer;
   void BeginUpdate() { NoAutoUpdate = true; }
   void EndUpdate(bool Repaint = true, bool AllowAnimation = true);
   // Sends a skin command to every form of the application.
@@ -198,6 +212,7 @@ class TsSkinManager : public TComponent {
   bool FActive = true;
   std::string FSkinName;
   std::string FSkinDirectory;
+  const std::string* FPreviewOptions = nullptr;
   bool FExtendedBorders = false;
   TacExtBordersMode FExtBordersMode = ebmFull;
   int32_t FBrightness = 0, FHueOffset = 0, FSaturation = 0;

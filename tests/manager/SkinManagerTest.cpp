@@ -375,4 +375,51 @@ TEST_F(FormScaling, WithoutANewResolutionTheScaleModeDecides) {
   form->WindowProc = original;
 }
 
+// A skin folder whose file says BUTTON is red, previewed with options that
+// make it green.
+class EditorPreview : public ManagerFixture {
+ protected:
+  void SetUp() override {
+    ManagerFixture::SetUp();
+    dir.WriteFile("Edited/Options.dat", FixtureOptions());
+    std::string options = FixtureOptions();
+    options.replace(options.find("COLOR=255"), 9, "COLOR=65280");
+    TacSkinEditorData& p = manager->PreviewBuffer;
+    p.Magic = acSkinEditorMagic;
+    std::snprintf(p.Name1, sizeof p.Name1, "Edited");
+    std::snprintf(p.Data1, sizeof p.Data1, "%s", dir.Path().c_str());
+    std::snprintf(p.Data2, sizeof p.Data2, "%s", options.c_str());
+  }
+  TColor ButtonColor() {
+    TacSkinData& data = manager->CommonSkinData();
+    return data.gd[static_cast<size_t>(data.GetSkinIndex("BUTTON"))].Props[0].Color;
+  }
+};
+
+TEST_F(EditorPreview, TheEditorsOptionsAreShownAndAnnounced) {
+  manager->ApplyPreview();
+  EXPECT_EQ(manager->SkinName(), "Edited");
+  EXPECT_EQ(ButtonColor(), 65280);
+  EXPECT_EQ(form->Count(SK_SKIN_LOADED), 1);
+  manager->SetSkinName("Edited");  // the file again once the preview is over
+  EXPECT_EQ(ButtonColor(), 255);
+}
+
+TEST_F(EditorPreview, OneChangedSectionIsRepaintedAlone) {
+  std::snprintf(manager->PreviewBuffer.Name2, sizeof manager->PreviewBuffer.Name2, "BUTTON");
+  manager->ApplyPreview();
+  EXPECT_EQ(ButtonColor(), 65280);
+  EXPECT_EQ(form->Count(SK_SKIN_LOADED), 0);
+  ASSERT_GE(form->Count(SK_REFRESH), 1);
+  const auto refresh = std::find_if(form->Received.rbegin(), form->Received.rend(),
+                                    [](const RecordingForm::Command& c) { return c.Code == SK_REFRESH; });
+  EXPECT_EQ(refresh->Argument, manager->CommonSkinData().GetSkinIndex("BUTTON"));
+}
+
+TEST_F(EditorPreview, ARecordWithoutTheMarkIsIgnored) {
+  manager->PreviewBuffer.Magic = 0;
+  manager->ApplyPreview();
+  EXPECT_EQ(manager->SkinName(), "");
+}
+
 }  // namespace
