@@ -396,7 +396,6 @@ void TsSkinManager::UpdateScale(TWinControl* Ctrl, int32_t CurrentPPI, int32_t N
 
   ManagerState.Include(TacManagerStateValue::msFormScaling);
   auto* form = dynamic_cast<TCustomForm*>(Ctrl);
-  if (form) form->SetPixelsPerInch(CurrentPPI);
   const int32_t clientWidth = MulDivRounded(Ctrl->ClientWidth(), NewPPI, CurrentPPI);
   const int32_t clientHeight = MulDivRounded(Ctrl->ClientHeight(), NewPPI, CurrentPPI);
   const bool animations = FEffects.AllowAnimation;
