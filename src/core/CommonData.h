@@ -22,8 +22,6 @@ class TacOuterEffects : public TPersistent {
   TacOuterVisibility FVisibility = ovNone;
 };
 
-inline constexpr TColor clNotSet = static_cast<TColor>(0x1FFFFFFF);
-
 // The per-control skin binding, reachable from a window through its "ACSDATA"
 // property. Delivery of skin commands needs only the window procedure it
 // saved and the control that owns it.
@@ -36,7 +34,7 @@ class TsCommonData : public TPersistent {
   TacPaintBorderData FCustomBorder;
   bool FCustomColor = false;
   TacOuterEffects FOuterEffects;
-  TColor FColorTone = clNotSet;
+  TColor FColorTone = clNone;  // clNone: no tone
   bool FFocused = false;
   bool FMouseAbove = false;
   int32_t GlowID = -1;

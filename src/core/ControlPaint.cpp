@@ -18,7 +18,7 @@ TColor CustomColorOf(const TsCommonData& Data, const TacSkinData& Skin) {
 }
 
 void Recolour(const TsCommonData& Data, TacWorkBitmap& Bitmap) {
-  if (Data.FColorTone != clNotSet) TransformPixels(&Bitmap, ToneTransform, Data.FColorTone, clFuchsia);
+  if (Data.FColorTone != clNone) TransformPixels(&Bitmap, ToneTransform, Data.FColorTone, clFuchsia);
   if (Data.FHUEOffset != 0) TransformPixels(&Bitmap, HueTransform, Data.FHUEOffset, clFuchsia);
   if (Data.FSaturation != 0) TransformPixels(&Bitmap, SaturationTransform, Data.FSaturation, clFuchsia);
 }

@@ -107,7 +107,7 @@ void TacGlowEffect::ApplyOwnerColoring() {
   const bool answered = FSkinData->FOwnerControl &&
                         SendSkinCommandToControl(FSkinData->FOwnerControl, SK_GET_COLORING,
                                                  reinterpret_cast<LPARAM>(&coloring)) != 0;
-  if (answered && coloring.ColorBG != clNotSet) TransformPixels(AlphaBmp.get(), ToneTransform, coloring.ColorBG, clFuchsia);
+  if (answered && coloring.ColorBG != clNone) TransformPixels(AlphaBmp.get(), ToneTransform, coloring.ColorBG, clFuchsia);
   if (FSkinData->FHUEOffset != 0) TransformPixels(AlphaBmp.get(), HueTransform, FSkinData->FHUEOffset, clFuchsia);
   if (FSkinData->FSaturation != 0)
     TransformPixels(AlphaBmp.get(), SaturationTransform, FSkinData->FSaturation, clFuchsia);

@@ -22,11 +22,11 @@ constexpr WPARAM MakeSkinCommand(int command, int argument = 0) {
 constexpr int SkinCommandOf(WPARAM wParam) { return static_cast<int>((wParam >> 16) & 0xFFFF); }
 constexpr int SkinArgumentOf(WPARAM wParam) { return static_cast<int>(wParam & 0xFFFF); }
 
-// The answer record of SK_GET_COLORING; a colour not set is 0x1FFFFFFF.
+// The answer record of SK_GET_COLORING; a colour not set is clNone.
 struct TacColoring {
-  TColor ColorBG = static_cast<TColor>(0x1FFFFFFF);
-  TColor ColorGlyph = static_cast<TColor>(0x1FFFFFFF);
-  TColor ColorText = static_cast<TColor>(0x1FFFFFFF);
+  TColor ColorBG = clNone;
+  TColor ColorGlyph = clNone;
+  TColor ColorText = clNone;
 };
 
 constexpr int SK_SKIN_LOADED = 1;

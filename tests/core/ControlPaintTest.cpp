@@ -78,12 +78,12 @@ TEST_P(ControlRecolour, FollowsTheBorderAndTransparency) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ControlRecolour,
-    testing::Values(RecolourCase{"Nothing", clNotSet, 0, 0, kRed},
-                    RecolourCase{"HueOfAnOpaqueSection", clNotSet, 120, 0, 0xFF00FF00u},
+    testing::Values(RecolourCase{"Nothing", clNone, 0, 0, kRed},
+                    RecolourCase{"HueOfAnOpaqueSection", clNone, 120, 0, 0xFF00FF00u},
                     // Tone (R, G, B) = (0, 0, 128) scaled by max channel 255.
                     RecolourCase{"ToneOfAnOpaqueSection", static_cast<TColor>(0x800000), 0, 0, 0xFF00007Fu},
                     // A section that only shows its parent is never recoloured.
-                    RecolourCase{"FullyTransparentSection", clNotSet, 120, 100, kParentPixel}),
+                    RecolourCase{"FullyTransparentSection", clNone, 120, 100, kParentPixel}),
     [](const testing::TestParamInfo<RecolourCase>& param) { return std::string(param.param.Name); });
 
 TEST_F(ControlPaint, ACustomBorderReplacesTheSectionsBorder) {
