@@ -6,7 +6,7 @@
 #include <string>
 
 #include "graphics/BlockCopy.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 #include "skin/SkinData.h"
 
 // Painting sections of the stored Orvale skin, next to a plain copy of the

@@ -5,7 +5,7 @@
 
 #include "base/ErrorBox.h"
 #include "skin/ImageDecoders.h"
-#include "manager/SkinLoader.h"
+#include "loader/SkinLoader.h"
 #include "skin/SkinData.h"
 
 // Loading the stored Orvale skin, next to the floor of the same run: every

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "manager/SkinTransforms.h"
+#include "palette/SkinTransforms.h"
 
 // Rebuilding the stored Orvale skin for a new hue, as the manager does after
 // HueOffset changes: load, palette, recolouring. Compare with BM_LoadSkinData96

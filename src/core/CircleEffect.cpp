@@ -37,19 +37,15 @@ TacCircleEffect::TacCircleEffect(TsCommonData* SkinData, const TacRippleParams& 
       RealRadius(Params.RadiusStart),
       BackBmp(Params.BackBmp) {}
 
-TacCircleEffect::~TacCircleEffect() {
-  if (Wnd && Wnd->Handle()) KillTimer(Wnd->Handle(), RippleTimerId);
-}
-
 void TacCircleEffect::Show() {
   WindowNeeded();
   if (!Wnd->Handle()) return;
   Repaint();
-  SetTimer(Wnd->Handle(), RippleTimerId, acRippleInterval, nullptr);
+  FTimer.Start(Wnd->Handle(), RippleTimerId, acRippleInterval);
 }
 
 void TacCircleEffect::Repaint() {
-  if (Destroyed || !Wnd || !Wnd->Handle()) return;
+  if (!Wnd || !Wnd->Handle()) return;
   const int32_t radius = static_cast<int32_t>(std::lround(RealRadius));
   const auto alpha = static_cast<uint8_t>(std::clamp(std::lround(RealAlpha), 0L, 255L));
   if (radius < 2) {
@@ -81,7 +77,7 @@ void TacCircleEffect::TimerTick() {
   RealAlpha += (alphaTarget - RealAlpha) / 3;
   if (SizeChanging == scIncrease && std::abs(RadiusFinish - RealRadius) < 1) SizeChanging = scDecrease;
   if (SizeChanging == scDecrease && (std::abs(RadiusStart - RealRadius) < 1 || RealAlpha < 1)) {
-    KillTimer(Wnd->Handle(), RippleTimerId);
+    FTimer.Stop();
     ShowWindow(Wnd->Handle(), SW_HIDE);
     FinishLater();
     return;

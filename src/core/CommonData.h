@@ -6,7 +6,7 @@
 #include "framework/Control.h"
 #include "framework/Messages.h"
 #include "graphics/Color.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 #include "graphics/WorkBitmap.h"
 
 class TacSkinData;

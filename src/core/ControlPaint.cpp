@@ -6,8 +6,8 @@
 #include "core/ParentBackground.h"
 #include "framework/WinControl.h"
 #include "graphics/ColorOps.h"
-#include "graphics/SkinPaint.h"
-#include "manager/ColorTransforms.h"
+#include "paint/SkinPaint.h"
+#include "graphics/ColorTransforms.h"
 #include "skin/SkinData.h"
 
 namespace {

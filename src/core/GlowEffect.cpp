@@ -7,8 +7,8 @@
 #include "framework/WinControl.h"
 #include "graphics/ColorOps.h"
 #include "graphics/PixelFill.h"
-#include "graphics/SkinPaint.h"
-#include "manager/ColorTransforms.h"
+#include "paint/SkinPaint.h"
+#include "graphics/ColorTransforms.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -80,9 +80,8 @@ TRect TacGlowEffect::CoveredRect() const {
   RECT window{};
   GetWindowRect(owner, &window);
   RECT clip{};
-  const HDC dc = GetWindowDC(owner);
-  const int kind = dc ? GetClipBox(dc, &clip) : NULLREGION;
-  if (dc) ReleaseDC(owner, dc);
+  const TacWindowDC dc(owner, true);
+  const int kind = dc ? GetClipBox(dc.Get(), &clip) : NULLREGION;
   if (kind == NULLREGION || kind == ERROR || IsRectEmpty(&clip)) return {window.left, window.top, window.right, window.bottom};
   return {window.left + clip.left, window.top + clip.top, window.left + clip.right, window.top + clip.bottom};
 }
@@ -114,7 +113,7 @@ void TacGlowEffect::ApplyOwnerColoring() {
 }
 
 void TacGlowEffect::Repaint() {
-  if (Destroyed || !FSkinData || !FSkinData->FCommonSkinData) return;
+  if (!FSkinData || !FSkinData->FCommonSkinData) return;
   const TacSkinData& skin = *FSkinData->FCommonSkinData;
   WindowNeeded();
   if (!Wnd->Handle()) return;

@@ -1,18 +1,23 @@
 #pragma once
 #include <windows.h>
 
-// The borderless popup a glow or ripple is shown in. It is never activated
-// and, once its owner effect has replaced its window procedure, never takes
-// a click.
-class TacGlowForm {
- public:
-  TacGlowForm();
-  ~TacGlowForm();
-  TacGlowForm(const TacGlowForm&) = delete;
-  TacGlowForm& operator=(const TacGlowForm&) = delete;
+#include <functional>
 
-  HWND Handle() const { return FHandle; }
+#include "framework/WindowHost.h"
+
+// The borderless popup a glow or ripple is shown in. It is never activated,
+// never takes a click (hit-testing answers transparent), and hands the ticks
+// of its timers and a release posted to itself to the effect that shows it.
+class TacGlowForm final : public TacWindowHost {
+ public:
+  TacGlowForm(std::function<void()> OnTimer, std::function<void()> OnRelease);
+
+  // Runs OnRelease once the message being handled now is done.
+  void ReleaseLater();
+
+ protected:
+  void HostWndProc(TMessage& message) override;
 
  private:
-  HWND FHandle = nullptr;
+  std::function<void()> FOnTimer, FOnRelease;
 };

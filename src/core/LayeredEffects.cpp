@@ -19,8 +19,6 @@ std::vector<std::unique_ptr<TacLayeredEffect>>& Effects() {
 // message sent during the teardown does not free the effect under it.
 bool ReleasingWindow = false;
 
-constexpr UINT WM_RELEASE_EFFECT = WM_APP + 0x1A1;
-
 int32_t IdentifierOf(const TacLayeredEffect* Effect) {
   auto& list = Effects();
   for (size_t i = 0; i < list.size(); ++i)
@@ -38,50 +36,23 @@ void ForgetOwnerLink(const TacLayeredEffect& Effect, int32_t Identifier) {
 
 TacLayeredEffect::TacLayeredEffect(TsCommonData* SkinData, HWND OwnerWnd) : FSkinData(SkinData), FWndHandle(OwnerWnd) {}
 
-TacLayeredEffect::~TacLayeredEffect() {
-  Destroyed = true;
-  ReleaseWindow();
-}
+TacLayeredEffect::~TacLayeredEffect() { ReleaseWindow(); }
 
 void TacLayeredEffect::ReleaseWindow() {
   if (!Wnd) return;
   const bool wasReleasing = ReleasingWindow;
   ReleasingWindow = true;
-  if (OldWndProc) SetWindowLongPtrW(Wnd->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldWndProc));
-  SetWindowLongPtrW(Wnd->Handle(), GWLP_USERDATA, 0);
   Wnd.reset();
   ReleasingWindow = wasReleasing;
 }
 
 void TacLayeredEffect::WindowNeeded() {
   if (Wnd) return;
-  Wnd = std::make_unique<TacGlowForm>();
-  const HWND handle = Wnd->Handle();
-  if (!handle) return;
-  SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  OldWndProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TacLayeredEffect::EffectWindowProc)));
-}
-
-LRESULT CALLBACK TacLayeredEffect::EffectWindowProc(HWND Wnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  auto* effect = reinterpret_cast<TacLayeredEffect*>(GetWindowLongPtrW(Wnd, GWLP_USERDATA));
-  if (!effect) return DefWindowProcW(Wnd, Msg, wParam, lParam);
-  switch (Msg) {
-    case WM_NCHITTEST:
-      return HTTRANSPARENT;
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_TIMER:
-      effect->TimerTick();
-      return 0;
-    case WM_RELEASE_EFFECT: {
-      int32_t identifier = IdentifierOf(effect);
-      HideGlow(identifier, false);
-      return 0;
-    }
-    default:
-      return CallWindowProcW(effect->OldWndProc, Wnd, Msg, wParam, lParam);
-  }
+  Wnd = std::make_unique<TacGlowForm>([this] { TimerTick(); },
+                                      [this] {
+                                        int32_t identifier = IdentifierOf(this);
+                                        HideGlow(identifier);
+                                      });
 }
 
 void TacLayeredEffect::ShowLayered(POINT Position, HWND InsertAfter, uint8_t Alpha) {
@@ -95,9 +66,8 @@ void TacLayeredEffect::ShowLayered(POINT Position, HWND InsertAfter, uint8_t Alp
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, Alpha, AC_SRC_ALPHA};
   GdiFlush();
-  const HDC screen = GetDC(nullptr);
-  update(handle, screen, &Position, &size, WorkBitmapDC(*AlphaBmp), &source, 0, &blend, ULW_ALPHA);
-  ReleaseDC(nullptr, screen);
+  const TacWindowDC screen(nullptr);
+  update(handle, screen.Get(), &Position, &size, WorkBitmapDC(*AlphaBmp), &source, 0, &blend, ULW_ALPHA);
   SetWindowPos(handle, InsertAfter, Position.x, Position.y, 0, 0,
                SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
@@ -108,7 +78,7 @@ int32_t AppendEffect(std::unique_ptr<TacLayeredEffect> Effect) {
 }
 
 void TacLayeredEffect::FinishLater() {
-  if (Wnd && Wnd->Handle()) PostMessageW(Wnd->Handle(), WM_RELEASE_EFFECT, 0, 0);
+  if (Wnd) Wnd->ReleaseLater();
 }
 
 TacLayeredEffect* EffectOf(int32_t Identifier) {
@@ -117,10 +87,7 @@ TacLayeredEffect* EffectOf(int32_t Identifier) {
   return list[static_cast<size_t>(Identifier)].get();
 }
 
-void HideGlow(int32_t& Identifier, bool Animated) {
-  // A fade-out needs the owner's state animation to drive it; without one
-  // the effect goes at once.
-  (void)Animated;
+void HideGlow(int32_t& Identifier) {
   TacLayeredEffect* effect = EffectOf(Identifier);
   if (!effect) return;
   std::unique_ptr<TacLayeredEffect> owned = std::move(Effects()[static_cast<size_t>(Identifier)]);
@@ -128,9 +95,9 @@ void HideGlow(int32_t& Identifier, bool Animated) {
   Identifier = -1;
 }
 
-// A window always goes with its effect, whatever FreeWindows says: left
-// behind it would keep a window procedure pointing into a freed effect.
-void ClearEffects(bool /*FreeWindows*/, bool KeepRipples) {
+// A window always goes with its effect: left behind it would hand its
+// messages to a freed effect.
+void ClearEffects(bool KeepRipples) {
   if (ReleasingWindow) return;
   auto& list = Effects();
   for (size_t i = 0; i < list.size(); ++i) {

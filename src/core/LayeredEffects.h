@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "base/WinHandles.h"
 #include "core/GlowForm.h"
 #include "graphics/Geometry.h"
 #include "graphics/WorkBitmap.h"
@@ -27,11 +28,9 @@ class TacLayeredEffect {
   int32_t State = 0;
   HWND FWndHandle;
   std::unique_ptr<TacGlowForm> Wnd;
-  bool Destroyed = false;
-  WNDPROC OldWndProc = nullptr;
 
  protected:
-  // Creates the window on first use and takes over its window procedure.
+  // Creates the window on first use.
   void WindowNeeded();
   // Shows AlphaBmp at Position with constant opacity Alpha, placed in the
   // Z-order right after InsertAfter.
@@ -41,7 +40,6 @@ class TacLayeredEffect {
   void FinishLater();
 
  private:
-  static LRESULT CALLBACK EffectWindowProc(HWND Wnd, UINT Msg, WPARAM wParam, LPARAM lParam);
   void ReleaseWindow();
 };
 
@@ -82,7 +80,6 @@ struct TacRippleParams {
 class TacCircleEffect : public TacLayeredEffect {
  public:
   TacCircleEffect(TsCommonData* SkinData, const TacRippleParams& Params);
-  ~TacCircleEffect() override;
 
   void Show();
   void Repaint() override;
@@ -98,6 +95,9 @@ class TacCircleEffect : public TacLayeredEffect {
 
  protected:
   void TimerTick() override;
+
+ private:
+  TacWindowTimer FTimer;
 };
 
 inline constexpr int acRippleInterval = 24;
@@ -106,8 +106,8 @@ int32_t ShowGlow(const TRect& RealRect, const std::string& SkinSection, const st
                  TsCommonData* CommonData, HWND OwnerWnd, uint8_t Alpha, int32_t Margin);
 int32_t ShowGlowImage(const TRect& RealRect, int32_t MaskIndex, TsCommonData* CommonData, HWND OwnerWnd,
                       uint8_t Alpha, int32_t Margin);
-void HideGlow(int32_t& Identifier, bool Animated);
-void ClearEffects(bool FreeWindows, bool KeepRipples);
+void HideGlow(int32_t& Identifier);
+void ClearEffects(bool KeepRipples);
 int32_t ShowRipple(const TacRippleParams& Params, TsCommonData* CommonData);
 
 // Adds an effect to the list and returns its identifier.

@@ -1,5 +1,6 @@
 #include "core/ParentBackground.h"
 
+#include "base/WinHandles.h"
 #include "core/SkinCommand.h"
 #include "framework/Control.h"
 
@@ -13,13 +14,12 @@ void GetParentBG(TacBGQuery& Query, TControl* Parent, bool DrawNow) {
   if (Query.Kind != bgkNone) return;
   if (DrawNow) {
     if (!Query.DrawDC) return;
-    const int saved = SaveDC(Query.DrawDC);
+    const TacSavedDC saved(Query.DrawDC);
     OffsetViewportOrgEx(Query.DrawDC, -Query.Offset.X, -Query.Offset.Y, nullptr);
     IntersectClipRect(Query.DrawDC, Query.R.Left + Query.Offset.X, Query.R.Top + Query.Offset.Y,
                       Query.R.Right + Query.Offset.X, Query.R.Bottom + Query.Offset.Y);
     Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Query.DrawDC), 0);
     Parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(Query.DrawDC), 0);
-    RestoreDC(Query.DrawDC, saved);
     return;
   }
   Query.Kind = bgkColor;

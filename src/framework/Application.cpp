@@ -15,10 +15,7 @@ const TClassInfo& TApplication::StaticClassInfo() {
   return info;
 }
 
-TApplication::~TApplication() {
-  DestroyComponents();
-  if (FHandle) DestroyWindow(FHandle);
-}
+TApplication::~TApplication() { DestroyComponents(); }
 
 void TApplication::Run() {
   if (FMainForm) FMainForm->Show();
@@ -64,32 +61,22 @@ void TApplication::ProcessMessage(MSG& msg) {
 
 void TApplication::HandleException(const std::exception& error) { ShowErrorBox(error.what()); }
 
-HWND TApplication::Handle() {
-  if (!FHandle) {
-    static const wchar_t kClassName[] = L"TApplication";
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = AppWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
-    FHandle = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
-  }
-  return FHandle;
+HWND TApplication::Handle() { return FWindow.Window(); }
+
+HWND TApplication::TacApplicationWindow::Window() {
+  CreateHostWindow({.ClassName = L"TApplication", .Style = WS_POPUP});
+  return Handle();
 }
 
-LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TMessage message{msg, wParam, lParam, 0};
+void TApplication::TacApplicationWindow::HostWndProc(TMessage& message) {
   // A hook may unhook itself while it runs.
-  const auto hooks = Application().FHooks;
+  const auto hooks = FApplication.FHooks;
   for (const auto& [id, hook] : hooks) {
-    try {
-      if (hook(message)) return message.Result;
-    } catch (const std::exception& e) {
-      Application().HandleException(e);
-    }
+    bool handled = false;
+    DispatchGuarded([&] { handled = hook(message); });
+    if (handled) return;
   }
-  return DefWindowProcW(window, msg, wParam, lParam);
+  DefaultHostProc(message);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook) {

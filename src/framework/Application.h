@@ -8,6 +8,7 @@
 
 #include "framework/Classes.h"
 #include "framework/Messages.h"
+#include "framework/WindowHost.h"
 
 class TControl;
 class TCustomForm;
@@ -65,12 +66,24 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // The hidden window: its messages go to the hooks, in the order they were added.
+  class TacApplicationWindow final : public TacWindowHost {
+   public:
+    explicit TacApplicationWindow(TApplication& application) : FApplication(application) {}
+    HWND Window();
+
+   protected:
+    void HostWndProc(TMessage& message) override;
+
+   private:
+    TApplication& FApplication;
+  };
+
   void ProcessMessage(MSG& msg);
-  static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;
-  HWND FHandle = nullptr;
+  TacApplicationWindow FWindow{*this};
   std::vector<std::pair<int, TWindowHook>> FHooks;
   int FNextHookId = 1;
   TControl* FMouseControl = nullptr;

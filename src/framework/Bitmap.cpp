@@ -1,70 +1,39 @@
 #include "framework/Bitmap.h"
 
 #include <algorithm>
-#include <span>
+#include <vector>
 
-#include "base/Exception.h"
 #include "base/FileUtils.h"
-
-TBitmap::~TBitmap() { Release(); }
-
-void TBitmap::Release() {
-  FCanvas.SetHandle(nullptr);
-  if (FDC) {
-    SelectObject(FDC, FOldBitmap);
-    DeleteDC(FDC);
-    FDC = nullptr;
-  }
-  if (FHandle) DeleteObject(FHandle);
-  FHandle = nullptr;
-  FBits = nullptr;
-  FWidth = FHeight = 0;
-}
+#include "graphics/WorkBitmapDib.h"
 
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (width == FWidth && height == FHeight && (FHandle || width == 0 || height == 0)) return;
-  Release();
-  if (width == 0 || height == 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  FHandle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!FHandle) throw Exception("Out of system resources: cannot create a " + std::to_string(width) + " x " +
-                                std::to_string(height) + " bitmap");
-  FBits = static_cast<uint8_t*>(bits);
-  FWidth = width;
-  FHeight = height;
+  if (width == Width() && height == Height()) return;
+  FCanvas.SetHandle(nullptr);
+  FImage.SetSize(width, height);
 }
 
+HBITMAP TBitmap::Handle() const { return WorkBitmapHandle(FImage); }
+
 TCanvas& TBitmap::Canvas() {
-  if (!FDC && FHandle) {
-    FDC = CreateCompatibleDC(nullptr);
-    FOldBitmap = SelectObject(FDC, FHandle);
-    FCanvas.SetHandle(FDC);
-  }
+  if (!FCanvas.Handle()) FCanvas.SetHandle(WorkBitmapDC(FImage));
   return FCanvas;
 }
 
 uint8_t* TBitmap::ScanLine(int y) {
-  if (!FBits || y < 0 || y >= FHeight) return nullptr;
+  if (FImage.Empty() || y < 0 || y >= Height()) return nullptr;
   GdiFlush();
-  return FBits + static_cast<size_t>(y) * static_cast<size_t>(FWidth) * 4;
+  return FImage.ScanLine(y);
 }
 
 void TBitmap::SaveToFile(const std::string& path) const {
-  const size_t pixelBytes = static_cast<size_t>(FWidth) * static_cast<size_t>(FHeight) * 4;
+  const size_t pixelBytes = static_cast<size_t>(Width()) * static_cast<size_t>(Height()) * 4;
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER header{};
   header.biSize = sizeof(header);
-  header.biWidth = FWidth;
-  header.biHeight = -FHeight;
+  header.biWidth = Width();
+  header.biHeight = -Height();
   header.biPlanes = 1;
   header.biBitCount = 32;
   header.biCompression = BI_RGB;
@@ -74,9 +43,9 @@ void TBitmap::SaveToFile(const std::string& path) const {
   std::vector<uint8_t> bytes(file.bfSize);
   std::copy_n(reinterpret_cast<const uint8_t*>(&file), sizeof(file), bytes.begin());
   std::copy_n(reinterpret_cast<const uint8_t*>(&header), sizeof(header), bytes.begin() + sizeof(file));
-  if (FBits) {
+  if (!FImage.Empty()) {
     GdiFlush();
-    std::copy_n(FBits, pixelBytes, bytes.begin() + file.bfOffBits);
+    std::copy_n(FImage.ScanLine(0), pixelBytes, bytes.begin() + file.bfOffBits);
   }
   WriteFileBytes(path, bytes);
 }

@@ -5,21 +5,22 @@
 #include <string>
 
 #include "framework/Canvas.h"
+#include "graphics/WorkBitmap.h"
 
-// A 32-bit top-down DIB section (bytes B, G, R, A) with a canvas on it.
+// A 32-bit top-down DIB section (bytes B, G, R, A) with a canvas on it: the
+// framework's face of a work bitmap, whose storage owns the section.
 class TBitmap {
  public:
   TBitmap() = default;
   TBitmap(int width, int height) { SetSize(width, height); }
-  ~TBitmap();
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
+  int Width() const { return FImage.Width(); }
+  int Height() const { return FImage.Height(); }
   // The contents start out zeroed; negative sizes count as 0.
   void SetSize(int width, int height);
-  HBITMAP Handle() const { return FHandle; }
+  HBITMAP Handle() const;
   TCanvas& Canvas();
   // Row y, Width() * 4 bytes; nullptr outside the bitmap.
   uint8_t* ScanLine(int y);
@@ -27,13 +28,6 @@ class TBitmap {
   void SaveToFile(const std::string& path) const;
 
  private:
-  void Release();
-
-  int FWidth = 0;
-  int FHeight = 0;
-  HBITMAP FHandle = nullptr;
-  uint8_t* FBits = nullptr;
-  HDC FDC = nullptr;
-  HGDIOBJ FOldBitmap = nullptr;
+  TacWorkBitmap FImage;
   TCanvas FCanvas;
 };

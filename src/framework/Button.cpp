@@ -1,6 +1,7 @@
 #include "framework/Button.h"
 
 #include "base/StrUtils.h"
+#include "framework/MessageParams.h"
 
 const TClassInfo& TButton::StaticClassInfo() {
   static const TClassInfo info("TButton", &TWinControl::StaticClassInfo(),
@@ -32,12 +33,12 @@ bool IsAccel(wchar_t key, std::string_view caption) {
 }
 
 void TButton::WndProc(TMessage& message) {
-  if (message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<wchar_t>(message.WParam), Caption())) {
+  if (message.Msg == CM_DIALOGCHAR && IsAccel(CharCode(message), Caption())) {
     Click();
     message.Result = 1;
     return;
   }
-  if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
+  if (message.Msg == CN_COMMAND && CommandCode(message) == BN_CLICKED) {
     if (Enabled()) Click();
     message.Result = 0;
     return;

@@ -1,23 +1,8 @@
 #include "framework/Canvas.h"
 
 #include "base/StrUtils.h"
+#include "base/WinHandles.h"
 #include "framework/Bitmap.h"
-
-namespace {
-// Selects a font only for the duration of one call, so that the font can
-// change (and its GDI object be deleted) between calls.
-class SelectedFont {
- public:
-  SelectedFont(HDC dc, HFONT font) : FDC(dc), FOld(SelectObject(dc, font)) {}
-  ~SelectedFont() { SelectObject(FDC, FOld); }
-  SelectedFont(const SelectedFont&) = delete;
-  SelectedFont& operator=(const SelectedFont&) = delete;
-
- private:
-  HDC FDC;
-  HGDIOBJ FOld;
-};
-}  // namespace
 
 void TCanvas::PrepareText() {
   SetTextColor(FHandle, ColorToRGB(FFont.Color()));
@@ -31,16 +16,14 @@ void TCanvas::PrepareText() {
 
 void TCanvas::FillRect(const RECT& rect) {
   if (!FHandle || Brush.Style == TBrushStyle::bsClear) return;
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush.Color));
-  ::FillRect(FHandle, &rect, brush);
-  DeleteObject(brush);
+  const TacScopedBrush brush(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  ::FillRect(FHandle, &rect, brush.Get());
 }
 
 void TCanvas::FrameRect(const RECT& rect) {
   if (!FHandle) return;
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(Brush.Color));
-  ::FrameRect(FHandle, &rect, brush);
-  DeleteObject(brush);
+  const TacScopedBrush brush(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  ::FrameRect(FHandle, &rect, brush.Get());
 }
 
 void TCanvas::MoveTo(int x, int y) {
@@ -49,17 +32,16 @@ void TCanvas::MoveTo(int x, int y) {
 
 void TCanvas::LineTo(int x, int y) {
   if (!FHandle) return;
-  HPEN pen = CreatePen(PS_SOLID, Pen.Width, ColorToRGB(Pen.Color));
-  HGDIOBJ old = SelectObject(FHandle, pen);
+  const TacScopedPen pen(CreatePen(PS_SOLID, Pen.Width, ColorToRGB(Pen.Color)));
+  const TacSelectedObject selected(FHandle, pen.Get());
   ::LineTo(FHandle, x, y);
-  SelectObject(FHandle, old);
-  DeleteObject(pen);
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text) {
   if (!FHandle) return;
   PrepareText();
-  const SelectedFont font(FHandle, FFont.Handle());
+  // Selected for this call only, so that the font may change between calls.
+  const TacSelectedObject font(FHandle, FFont.Handle());
   const std::wstring wide = Utf8ToWide(text);
   ::TextOutW(FHandle, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
@@ -67,7 +49,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
 SIZE TCanvas::TextExtent(std::string_view text) {
   SIZE size{};
   if (!FHandle) return size;
-  const SelectedFont font(FHandle, FFont.Handle());
+  const TacSelectedObject font(FHandle, FFont.Handle());
   const std::wstring wide = Utf8ToWide(text);
   GetTextExtentPoint32W(FHandle, wide.c_str(), static_cast<int>(wide.size()), &size);
   return size;
@@ -76,7 +58,7 @@ SIZE TCanvas::TextExtent(std::string_view text) {
 int TCanvas::DrawText(std::string_view text, RECT& rect, UINT format) {
   if (!FHandle) return 0;
   PrepareText();
-  const SelectedFont font(FHandle, FFont.Handle());
+  const TacSelectedObject font(FHandle, FFont.Handle());
   std::wstring wide = Utf8ToWide(text);
   return ::DrawTextW(FHandle, wide.data(), static_cast<int>(wide.size()), &rect, format);
 }

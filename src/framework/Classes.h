@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Sets.h"
+#include "base/Sets.h"
 #include "framework/TypeInfo.h"
 
 class TObject {

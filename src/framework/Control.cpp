@@ -3,6 +3,7 @@
 #include "base/StrUtils.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/MessageParams.h"
 #include "framework/WinControl.h"
 
 const TIdentTable<TAlignment> kAlignmentIdents{{"taLeftJustify", TAlignment::taLeftJustify},
@@ -168,7 +169,7 @@ void TControl::WndProc(TMessage& message) {
       ControlState.Exclude(TControlStateItem::csLButtonDown);
       if (ControlState.Contains(TControlStateItem::csClicked)) {
         ControlState.Exclude(TControlStateItem::csClicked);
-        const POINT point{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+        const POINT point = MousePoint(message);
         const RECT client = ClientRect();
         if (FEnabled && PtInRect(&client, point)) Click();
       }

@@ -2,6 +2,7 @@
 
 #include "base/StrUtils.h"
 #include "framework/Clipboard.h"
+#include "framework/MessageParams.h"
 
 const TClassInfo& TEdit::StaticClassInfo() {
   static const TClassInfo info("TEdit", &TWinControl::StaticClassInfo(),
@@ -79,6 +80,6 @@ void TEdit::SelectAll() { SendMessageW(Handle(), EM_SETSEL, 0, -1); }
 void TEdit::CopyToClipboard() { SetClipboardText(SelText()); }
 
 void TEdit::WndProc(TMessage& message) {
-  if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == EN_CHANGE && OnChange) OnChange(this);
+  if (message.Msg == CN_COMMAND && CommandCode(message) == EN_CHANGE && OnChange) OnChange(this);
   TWinControl::WndProc(message);
 }

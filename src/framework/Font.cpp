@@ -26,10 +26,6 @@ const TClassInfo& TFont::StaticClassInfo() {
   return info;
 }
 
-TFont::~TFont() {
-  if (FHandle) DeleteObject(FHandle);
-}
-
 void TFont::Assign(const TFont& source) {
   if (&source == this) return;
   FName = source.FName;
@@ -88,15 +84,12 @@ HFONT TFont::Handle() {
     lf.lfQuality = DEFAULT_QUALITY;
     const std::wstring face = Utf8ToWide(FName).substr(0, LF_FACESIZE - 1);
     face.copy(lf.lfFaceName, face.size());
-    FHandle = CreateFontIndirectW(&lf);
+    FHandle.Reset(CreateFontIndirectW(&lf));
   }
-  return FHandle;
+  return FHandle.Get();
 }
 
 void TFont::Changed() {
-  if (FHandle) {
-    DeleteObject(FHandle);
-    FHandle = nullptr;
-  }
+  FHandle.Reset();
   if (OnChange) OnChange();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "base/WinHandles.h"
 #include "framework/Classes.h"
 #include "framework/Colors.h"
 
@@ -17,7 +18,6 @@ class TFont : public TPersistent {
 
  public:
   TFont() = default;
-  ~TFont() override;
   TFont(const TFont&) = delete;
   TFont& operator=(const TFont&) = delete;
 
@@ -52,5 +52,5 @@ class TFont : public TPersistent {
   TColor FColor = clWindowText;
   TFontStyles FStyle;
   uint8_t FCharset = DEFAULT_CHARSET;
-  HFONT FHandle = nullptr;
+  TacScopedFont FHandle;
 };

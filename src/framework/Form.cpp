@@ -2,6 +2,7 @@
 
 #include "base/StrUtils.h"
 #include "framework/Application.h"
+#include "framework/MessageParams.h"
 #include "framework/Screen.h"
 
 const TClassInfo& TCustomForm::StaticClassInfo() {
@@ -235,7 +236,7 @@ void TCustomForm::WndProc(TMessage& message) {
       return;
     case WM_ACTIVATE:
       // The control chosen while the form was hidden or inactive gets the focus.
-      if (LOWORD(message.WParam) != WA_INACTIVE && FActiveControl && FActiveControl->CanFocus()) {
+      if (ActivationState(message) != WA_INACTIVE && FActiveControl && FActiveControl->CanFocus()) {
         ::SetFocus(FActiveControl->Handle());
         message.Result = 0;
         return;

@@ -1,5 +1,6 @@
 #include "framework/Label.h"
 
+#include "base/WinHandles.h"
 #include "framework/WinControl.h"
 
 const TClassInfo& TCustomLabel::StaticClassInfo() {
@@ -70,8 +71,8 @@ UINT TCustomLabel::DrawTextFlags() const {
 
 void TCustomLabel::AdjustBounds() {
   if (!FAutoSize || ComponentState().Contains(TComponentStateItem::csLoading)) return;
-  HDC dc = GetDC(nullptr);
-  Canvas().SetHandle(dc);
+  const TacWindowDC screen(nullptr);
+  Canvas().SetHandle(screen.Get());
   Canvas().Font().Assign(Font());
   RECT rect{0, 0, FWordWrap ? Width() : 0, 0};
   // An empty label keeps the height of one line.
@@ -79,7 +80,6 @@ void TCustomLabel::AdjustBounds() {
   const std::string_view text = caption.empty() ? std::string_view(" ") : std::string_view(caption);
   Canvas().DrawText(text, rect, DrawTextFlags() | DT_CALCRECT);
   Canvas().SetHandle(nullptr);
-  ReleaseDC(nullptr, dc);
   int32_t left = Left();
   if (FAlignment == TAlignment::taRightJustify) left += Width() - rect.right;
   SetBounds(left, Top(), rect.right, rect.bottom);

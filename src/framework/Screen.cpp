@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/WinHandles.h"
 #include "framework/Form.h"
 
 TScreen& Screen() {
@@ -10,9 +11,8 @@ TScreen& Screen() {
 }
 
 int TScreen::PixelsPerInch() const {
-  HDC dc = GetDC(nullptr);
-  const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
+  const TacWindowDC screen(nullptr);
+  const int ppi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return ppi > 0 ? ppi : 96;
 }
 

@@ -2,44 +2,31 @@
 
 #include <map>
 
-#include "framework/Application.h"
-
-namespace {
-
-std::map<uintptr_t, TTimer*>& ActiveTimers() {
-  static std::map<uintptr_t, TTimer*> timers;
-  return timers;
-}
-
-}  // namespace
-
-LRESULT CALLBACK TTimer::TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_TIMER) return DefWindowProcW(window, msg, wParam, lParam);
-  auto it = ActiveTimers().find(wParam);
-  if (it != ActiveTimers().end()) {
-    try {
-      it->second->Timer();
-    } catch (const std::exception& e) {
-      Application().HandleException(e);
-    }
-  }
-  return 0;
-}
-
-namespace {
+#include "framework/WindowHost.h"
 
 // One hidden message-only window receives the ticks of every timer.
-HWND TimerWindow(WNDPROC proc) {
-  static HWND window = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TTimerWindow";
-    RegisterClassExW(&wc);
-    return CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-  }();
-  return window;
+class TacTimerSink final : public TacWindowHost {
+ public:
+  HWND Window() {
+    CreateHostWindow({.ClassName = L"TTimerWindow", .Style = 0, .Parent = HWND_MESSAGE});
+    return Handle();
+  }
+  std::map<uintptr_t, TTimer*> Timers;
+
+ protected:
+  void HostWndProc(TMessage& message) override {
+    if (message.Msg != WM_TIMER) return DefaultHostProc(message);
+    if (auto it = Timers.find(message.WParam); it != Timers.end()) it->second->Timer();
+  }
+};
+
+namespace {
+
+// Never destroyed: timers of forms that the application frees during static
+// destruction still find it.
+TacTimerSink& Sink() {
+  static TacTimerSink& sink = *new TacTimerSink;
+  return sink;
 }
 
 uintptr_t NextTimerId() {
@@ -92,18 +79,15 @@ void TTimer::Timer() {
 }
 
 void TTimer::UpdateTimer() {
-  HWND window = TimerWindow(TimerWndProc);
   if (FId) {
-    KillTimer(window, FId);
-    ActiveTimers().erase(FId);
+    FSystemTimer.Stop();
+    Sink().Timers.erase(FId);
     FId = 0;
   }
   const bool loading = ComponentState().Contains(TComponentStateItem::csLoading);
   if (!FEnabled || FInterval == 0 || !OnTimer || loading) return;
-  FId = NextTimerId();
-  if (!SetTimer(window, FId, FInterval, nullptr)) {
-    FId = 0;
-    throw Exception("Not enough timers available");
-  }
-  ActiveTimers()[FId] = this;
+  const uintptr_t id = NextTimerId();
+  if (!FSystemTimer.Start(Sink().Window(), id, FInterval)) throw Exception("Not enough timers available");
+  FId = id;
+  Sink().Timers[FId] = this;
 }

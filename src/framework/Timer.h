@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "base/WinHandles.h"
 #include "framework/Classes.h"
 
 // Calls OnTimer every Interval milliseconds from the message loop while Enabled.
@@ -25,10 +26,12 @@ class TTimer : public TComponent {
   virtual void Timer();
 
  private:
+  // The window that receives the ticks of every timer.
+  friend class TacTimerSink;
   void UpdateTimer();
-  static LRESULT CALLBACK TimerWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   bool FEnabled = true;
   uint32_t FInterval = 1000;
   uintptr_t FId = 0;
+  TacWindowTimer FSystemTimer;
 };

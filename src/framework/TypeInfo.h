@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/Exception.h"
-#include "framework/Sets.h"
+#include "base/Sets.h"
 #include "framework/StoredDefinition.h"
 
 class TPersistent;

@@ -1,15 +1,15 @@
 #include "framework/WinControl.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <map>
-#include <stdexcept>
 
 #include "base/StrUtils.h"
+#include "base/WinHandles.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 #include "framework/Form.h"
+#include "framework/MessageParams.h"
+#include "framework/WindowHost.h"
 
 namespace {
 
@@ -47,14 +47,7 @@ LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
   }
   if (!control) return CallWindowProcW(ClassProcedure(window), window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
-  try {
-    control->WindowProc(message);
-  } catch (const std::exception& e) {
-    Application().HandleException(e);
-  } catch (...) {
-    // Nothing may unwind into the system's message dispatch.
-    Application().HandleException(std::runtime_error("Unknown error"));
-  }
+  DispatchGuarded([&] { control->WindowProc(message); });
   if (msg == WM_NCDESTROY) control->HandleDestroyed();
   return message.Result;
 }
@@ -114,7 +107,6 @@ TWinControl::~TWinControl() {
     RemovePropW(window, kControlProperty);
     DestroyWindow(window);
   }
-  if (FBrush) DeleteObject(FBrush);
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
@@ -358,15 +350,14 @@ void TWinControl::StoreText(const std::string& text) {
 
 HBRUSH TWinControl::ColorBrush() {
   if (!FBrush || FBrushColor != Color()) {
-    if (FBrush) DeleteObject(FBrush);
-    FBrush = CreateSolidBrush(ColorToRGB(Color()));
+    FBrush.Reset(CreateSolidBrush(ColorToRGB(Color())));
     FBrushColor = Color();
   }
-  return FBrush;
+  return FBrush.Get();
 }
 
 void TWinControl::CtlColorHandler(TMessage& message) {
-  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  HDC dc = MessageDC(message);
   SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
   SetBkColor(dc, ColorToRGB(Color()));
   message.Result = reinterpret_cast<LRESULT>(ColorBrush());
@@ -378,7 +369,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
   GetWindowRect(FHandle, &window);
   POINT clientOrigin{0, 0};
   ::ClientToScreen(FHandle, &clientOrigin);
-  const int saved = SaveDC(dc);
+  const TacSavedDC saved(dc);
   POINT origin{};
   GetViewportOrgEx(dc, &origin);
   SetViewportOrgEx(dc, origin.x + x, origin.y + y, nullptr);
@@ -402,7 +393,6 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
     auto* child = dynamic_cast<TWinControl*>(control);
     if (child && child->Visible()) child->PaintTo(dc, control->Left(), control->Top());
   }
-  RestoreDC(dc, saved);
 }
 
 void TWinControl::PaintWindow(HDC dc) {
@@ -414,31 +404,31 @@ void TWinControl::PaintWindow(HDC dc) {
 void TWinControl::PaintControls(HDC dc) {
   for (TControl* control : FControls) {
     if (dynamic_cast<TWinControl*>(control) || !control->Visible()) continue;
-    const int saved = SaveDC(dc);
+    const TacSavedDC saved(dc);
     POINT origin{};
     GetViewportOrgEx(dc, &origin);
     SetViewportOrgEx(dc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
     IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
     control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-    RestoreDC(dc, saved);
   }
 }
 
 void TWinControl::PaintHandler(TMessage& message) {
-  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  HDC dc = MessageDC(message);
   PAINTSTRUCT paint{};
   const bool ownDC = dc == nullptr;
   if (ownDC) dc = BeginPaint(FHandle, &paint);
-  const int saved = SaveDC(dc);
-  PaintWindow(dc);
-  RestoreDC(dc, saved);
+  {
+    const TacSavedDC saved(dc);
+    PaintWindow(dc);
+  }
   PaintControls(dc);
   if (ownDC) EndPaint(FHandle, &paint);
   message.Result = 0;
 }
 
 bool TWinControl::RouteMouseToChild(TMessage& message) {
-  const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  const POINT point = MousePoint(message);
   TControl* captured = Application().CaptureControl();
   TControl* target = captured && captured->Parent() == this ? captured : ControlAtPos(point, true);
   if (dynamic_cast<TWinControl*>(target)) target = nullptr;
@@ -449,7 +439,7 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
     Application().SetCaptureControl(target);
   }
   message.Result = target->Perform(message.Msg, message.WParam,
-                                   MAKELPARAM(point.x - target->Left(), point.y - target->Top()));
+                                   MousePointParam({point.x - target->Left(), point.y - target->Top()}));
   if (message.Msg == WM_LBUTTONUP && Application().CaptureControl() == target) {
     Application().SetCaptureControl(nullptr);
     ReleaseCapture();
@@ -465,7 +455,7 @@ void TWinControl::TrackMouse(TControl* target) {
 }
 
 bool TWinControl::SetCursorFromControl(TMessage& message) {
-  if (reinterpret_cast<HWND>(message.WParam) != FHandle || LOWORD(message.LParam) != HTCLIENT) return false;
+  if (CursorWindow(message) != FHandle || CursorHitTest(message) != HTCLIENT) return false;
   POINT point{};
   GetCursorPos(&point);
   TControl* control = ControlAtPos(ScreenToClient(point), true);
@@ -517,15 +507,15 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      if (message.LParam) return ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
+      if (HWND child = ChildWindowParam(message)) return ReflectToChild(message, child);
       break;
     case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+      const auto* item = LParamPointer<const DRAWITEMSTRUCT>(message);
       if (item && item->CtlType != ODT_MENU) return ReflectToChild(message, item->hwndItem);
       break;
     }
     case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+      const auto* header = LParamPointer<const NMHDR>(message);
       if (header) return ReflectToChild(message, header->hwndFrom);
       break;
     }
@@ -537,7 +527,7 @@ void TWinControl::WndProc(TMessage& message) {
       // Our own window classes have no class brush: the background is Color.
       if (FDefWndProc == DefWindowProcW) {
         const RECT client = ClientRect();
-        FillRect(reinterpret_cast<HDC>(message.WParam), &client, ColorBrush());
+        FillRect(MessageDC(message), &client, ColorBrush());
         message.Result = 1;
         return;
       }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/WinHandles.h"
 #include "framework/Canvas.h"
 #include "framework/Control.h"
 
@@ -117,7 +118,7 @@ class TWinControl : public TControl {
   WNDPROC FDefWndProc = nullptr;
   std::vector<TControl*> FControls;
   bool FTabStop = false;
-  HBRUSH FBrush = nullptr;
+  TacScopedBrush FBrush;
   TColor FBrushColor = clNone;
   bool FTrackingMouse = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/WinHandles.h"
 #include "graphics/BitmapCopy.h"
 #include "graphics/WorkBitmapDib.h"
 
@@ -39,16 +40,17 @@ TsCharImageList::Mask TsCharImageList::Render(const TacCharListItem& item, int32
   HDC dc = WorkBitmapDC(scratch);
   if (!dc) return mask;
   const int fontHeight = std::max(1, static_cast<int>(std::lround(height * item.ScalingFactor)));
-  HFONT font = CreateFontW(-fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, item.Charset, OUT_TT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, item.FontName.c_str());
-  HGDIOBJ previous = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  RECT box{0, 0, scratch.Width(), scratch.Height()};
-  DrawTextW(dc, &item.Char, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-  GdiFlush();
-  SelectObject(dc, previous);
-  DeleteObject(font);
+  const TacScopedFont font(CreateFontW(-fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, item.Charset,
+                                       OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH,
+                                       item.FontName.c_str()));
+  {
+    const TacSelectedObject selected(dc, font.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    RECT box{0, 0, scratch.Width(), scratch.Height()};
+    DrawTextW(dc, &item.Char, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    GdiFlush();
+  }
 
   const InkBounds ink = FindInk(scratch);
   if (ink.Empty()) return mask;

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "base/WinHandles.h"
+
 namespace {
 constexpr const wchar_t* kIconFont = L"FontAwesome";
 constexpr const wchar_t* kMarlett = L"Marlett";
@@ -15,17 +17,12 @@ class TacIconFont {
     HGLOBAL data = info ? LoadResource(module, info) : nullptr;
     void* bytes = data ? LockResource(data) : nullptr;
     DWORD count = 0;
-    if (bytes) FHandle = AddFontMemResourceEx(bytes, SizeofResource(module, info), nullptr, &count);
+    if (bytes) FHandle.Reset(AddFontMemResourceEx(bytes, SizeofResource(module, info), nullptr, &count));
   }
-  bool Loaded() const { return FHandle != nullptr; }
-  ~TacIconFont() {
-    if (FHandle) RemoveFontMemResourceEx(FHandle);
-  }
-  TacIconFont(const TacIconFont&) = delete;
-  TacIconFont& operator=(const TacIconFont&) = delete;
+  bool Loaded() const { return static_cast<bool>(FHandle); }
 
  private:
-  HANDLE FHandle = nullptr;
+  TacFontResource FHandle;
 };
 
 struct TacStandardGlyphs {

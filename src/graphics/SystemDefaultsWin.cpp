@@ -1,17 +1,17 @@
 #include <windows.h>
 
+#include "base/WinHandles.h"
 #include "graphics/SystemDefaults.h"
 
 uint32_t DefaultSysColor(int index) { return GetSysColor(index); }
 
 // dwmapi is absent on old systems, so it is looked up at run time.
 bool DefaultCompositionEnabled() {
-  HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+  const TacScopedModule dwm(LoadLibraryW(L"dwmapi.dll"));
   if (!dwm) return false;
   using IsEnabledProc = HRESULT(WINAPI*)(BOOL*);
   BOOL enabled = FALSE;
-  auto isEnabled = reinterpret_cast<IsEnabledProc>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")));
-  const bool result = isEnabled && SUCCEEDED(isEnabled(&enabled)) && enabled;
-  FreeLibrary(dwm);
-  return result;
+  auto isEnabled =
+      reinterpret_cast<IsEnabledProc>(reinterpret_cast<void*>(GetProcAddress(dwm.Get(), "DwmIsCompositionEnabled")));
+  return isEnabled && SUCCEEDED(isEnabled(&enabled)) && enabled;
 }

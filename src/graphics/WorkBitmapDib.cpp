@@ -1,11 +1,19 @@
 #include "graphics/WorkBitmapDib.h"
 
-#include "base/Exception.h"
+#include <optional>
+#include <string>
 
+#include "base/Exception.h"
+#include "base/WinHandles.h"
+
+// The one owner of a DIB section in the program: the work bitmap's storage,
+// which the framework's TBitmap uses too. Members go in reverse order: the
+// section is put out of the context before the context and then the section
+// are deleted.
 struct TacBitmapStorage {
-  HBITMAP Bitmap = nullptr;
-  HDC DC = nullptr;
-  HGDIOBJ PreviousBitmap = nullptr;
+  TacScopedBitmap Bitmap;
+  TacMemoryDC DC;
+  std::optional<TacSelectedObject> Selection;
 };
 
 TacBitmapStorage* CreateBitmapStorage(int32_t width, int32_t height, TacPixel*& bits) {
@@ -17,32 +25,29 @@ TacBitmapStorage* CreateBitmapStorage(int32_t width, int32_t height, TacPixel*& 
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* pixels = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-  if (!bitmap || !pixels) throw Exception("Out of system resources: a bitmap could not be created.");
+  TacScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!bitmap || !pixels)
+    throw Exception("Out of system resources: cannot create a " + std::to_string(width) + " x " +
+                    std::to_string(height) + " bitmap.");
   bits = static_cast<TacPixel*>(pixels);
-  return new TacBitmapStorage{bitmap};
+  auto* storage = new TacBitmapStorage;
+  storage->Bitmap = std::move(bitmap);
+  return storage;
 }
 
-void TacBitmapStorageDeleter::operator()(TacBitmapStorage* storage) const {
-  if (storage->DC) {
-    SelectObject(storage->DC, storage->PreviousBitmap);
-    DeleteDC(storage->DC);
-  }
-  DeleteObject(storage->Bitmap);
-  delete storage;
-}
+void TacBitmapStorageDeleter::operator()(TacBitmapStorage* storage) const { delete storage; }
 
 HBITMAP WorkBitmapHandle(const TacWorkBitmap& bitmap) {
-  return bitmap.Storage() ? bitmap.Storage()->Bitmap : nullptr;
+  return bitmap.Storage() ? bitmap.Storage()->Bitmap.Get() : nullptr;
 }
 
 HDC WorkBitmapDC(const TacWorkBitmap& bitmap) {
   TacBitmapStorage* storage = bitmap.Storage();
   if (!storage) return nullptr;
   if (!storage->DC) {
-    storage->DC = CreateCompatibleDC(nullptr);
+    storage->DC.Reset(CreateCompatibleDC(nullptr));
     if (!storage->DC) return nullptr;
-    storage->PreviousBitmap = SelectObject(storage->DC, storage->Bitmap);
+    storage->Selection.emplace(storage->DC.Get(), storage->Bitmap.Get());
   }
-  return storage->DC;
+  return storage->DC.Get();
 }

@@ -3,11 +3,7 @@
 void TacEmbeddedFonts::Install(TacEmbeddedFont& Font) {
   if (Font.Data.empty() || Font.Handle) return;
   DWORD installed = 0;
-  Font.Handle = AddFontMemResourceEx(Font.Data.data(), static_cast<DWORD>(Font.Data.size()), nullptr, &installed);
+  Font.Handle.Reset(AddFontMemResourceEx(Font.Data.data(), static_cast<DWORD>(Font.Data.size()), nullptr, &installed));
 }
 
-void TacEmbeddedFonts::Clear() {
-  for (TacEmbeddedFont& font : FItems)
-    if (font.Handle) RemoveFontMemResourceEx(font.Handle);
-  FItems.clear();
-}
+void TacEmbeddedFonts::Clear() { FItems.clear(); }

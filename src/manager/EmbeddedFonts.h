@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "base/WinHandles.h"
+
 // Fonts shipped with a skin, installed for this process only while the skin is loaded.
 struct TacEmbeddedFont {
   std::string FileName;  // without a path
   std::string FontName;
   std::vector<uint8_t> Data;
-  HANDLE Handle = nullptr;  // null when the font is not installed
+  TacFontResource Handle;  // null when the font is not installed
 };
 
 class TacEmbeddedFonts {
@@ -18,13 +20,12 @@ class TacEmbeddedFonts {
   TacEmbeddedFonts() = default;
   TacEmbeddedFonts(const TacEmbeddedFonts&) = delete;
   TacEmbeddedFonts& operator=(const TacEmbeddedFonts&) = delete;
-  ~TacEmbeddedFonts() { Clear(); }
 
   // An empty item stands for a font the skin names but does not have.
   TacEmbeddedFont& Add() { return FItems.emplace_back(); }
   // Installs the item's data as a font of this process.
   void Install(TacEmbeddedFont& Font);
-  // Removes every installed font.
+  // Removes every font, installed or not.
   void Clear();
   size_t Count() const { return FItems.size(); }
   const TacEmbeddedFont& Items(size_t Index) const { return FItems.at(Index); }

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "framework/Classes.h"
-#include "framework/Sets.h"
-#include "manager/ManagerScaling.h"
+#include "base/Sets.h"
+#include "loader/ManagerScaling.h"
 
 class TsSkinManager;
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "framework/Timer.h"
-#include "manager/SkinList.h"
+#include "loader/SkinList.h"
 
 class TsSkinManager;
 class TControl;

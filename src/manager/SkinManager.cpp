@@ -16,7 +16,7 @@
 #include "framework/Form.h"
 #include "framework/Screen.h"
 #include "framework/WinControl.h"
-#include "manager/SysColorHooks.h"
+#include "palette/SysColorHooks.h"
 
 namespace {
 
@@ -108,7 +108,6 @@ TsSkinManager::~TsSkinManager() {
     DefaultManagerSlot() = nullptr;
   }
   for (size_t i = 0; i < acThirdListCount; ++i) FThirdParty.Lists[i] = ThirdLists[i].Text();
-  DeleteBrushes();
 }
 
 void TsSkinManager::AfterConstruction() {
@@ -251,9 +250,9 @@ void TsSkinManager::LoadSkinData(TacSkinData& Data) {
 }
 
 void TsSkinManager::RecreateBrushes() {
-  DeleteBrushes();
   for (size_t i = 0; i < FBrushes.size(); ++i)
-    FBrushes[i] = CreateSolidBrush(static_cast<COLORREF>(FLoader.Palette[static_cast<TacPaletteColors>(i)]) & 0xFFFFFF);
+    FBrushes[i].Reset(
+        CreateSolidBrush(static_cast<COLORREF>(FLoader.Palette[static_cast<TacPaletteColors>(i)]) & 0xFFFFFF));
 }
 
 void TsSkinManager::CheckVersion() {
@@ -299,7 +298,7 @@ void TsSkinManager::LoadFonts() {
 }
 
 void TsSkinManager::ClearSkinData() {
-  if (IsDefault()) ClearEffects(true, false);
+  if (IsDefault()) ClearEffects(false);
   FLoader.Clear();
   FEmbeddedFonts.Clear();
 }
@@ -322,7 +321,7 @@ void TsSkinManager::BroadcastToForms(int Command, LPARAM lParam, int Argument) {
 void TsSkinManager::SendNewSkin(bool Repaint) {
   if (Designing() || Loading()) return;
   ManagerState.Include(TacManagerStateValue::msBroadCasting);
-  if (IsDefault()) ClearEffects(true, false);
+  if (IsDefault()) ClearEffects(false);
   FLoader.SkinCommonInfo.Active = false;
   AnnouncingFlag() = true;
   BroadcastToForms(SK_SKIN_LOADED, reinterpret_cast<LPARAM>(this));
@@ -347,7 +346,7 @@ void TsSkinManager::SendRemoveSkin() {
   ManagerState.Include(TacManagerStateValue::msSkinRemoving);
   if (FFonts.MainMode == TacFontMode::fmFromSkin && !Application().Terminated() && !FDefFontName.empty())
     ChangeAppFont(FDefFontName, false);
-  ClearEffects(true, false);
+  ClearEffects(false);
   UnInstallHook();
   ClearSkinData();
   BroadcastToForms(SK_SKIN_REMOVED, reinterpret_cast<LPARAM>(this));
@@ -631,13 +630,6 @@ void TsSkinManager::SwitchSysColors(bool On) {
     InstallSysColorHooks(DefaultPalette, ActiveFormVisible);
   else if (!On && SysColorHooksInstalled())
     UninstallSysColorHooks();
-}
-
-void TsSkinManager::DeleteBrushes() {
-  for (HBRUSH& brush : FBrushes) {
-    if (brush) DeleteObject(brush);
-    brush = nullptr;
-  }
 }
 
 // The skin list

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "base/WinHandles.h"
 #include "framework/Classes.h"
 #include "framework/Strings.h"
 #include "manager/EmbeddedFonts.h"
 #include "manager/ManagerOptions.h"
-#include "manager/ManagerScaling.h"
+#include "loader/ManagerScaling.h"
 #include "manager/SkinListController.h"
-#include "manager/SkinLoader.h"
+#include "loader/SkinLoader.h"
 #include "manager/StoredSkinItems.h"
 
 class TControl;
@@ -130,7 +131,7 @@ class TsSkinManager : public TComponent {
   const TacEmbeddedFonts& EmbeddedFonts() const { return FEmbeddedFonts; }
   TacSkinListController& SkinListController() { return *FSkinListController; }
   // The six solid brushes of palette entries 0 to 5.
-  HBRUSH Brushes(size_t Index) const { return FBrushes.at(Index); }
+  HBRUSH Brushes(size_t Index) const { return FBrushes.at(Index).Get(); }
 
   // The palette of the skin.
   const TacSkinPalette& Palette() const { return FLoader.Palette; }
@@ -206,7 +207,6 @@ class TsSkinManager : public TComponent {
   void InstallHook();
   void UnInstallHook();
   void UpdateCommonDlgs();
-  void DeleteBrushes();
   int32_t CurrentPPI() const;
 
   bool FActive = true;
@@ -239,7 +239,7 @@ class TsSkinManager : public TComponent {
   TacLabelsSupport FLabelsOptions;
   TacAnimEffects FAnimEffects;
   TacSkinLoader FLoader;
-  std::array<HBRUSH, 6> FBrushes{};
+  std::array<TacScopedBrush, 6> FBrushes;
   std::unique_ptr<TacSkinListController> FSkinListController;
 };
 

@@ -7,6 +7,7 @@
 
 #include "StandIns.h"
 #include "app/Unit1.h"
+#include "base/WinHandles.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
 
@@ -30,9 +31,9 @@ int main(int argc, char** argv) {
     TBitmap bitmap;
     if (argc == 3 && std::string(argv[2]) == "--screen") {
       bitmap.SetSize(window.right - window.left, window.bottom - window.top);
-      HDC screen = GetDC(nullptr);
-      BitBlt(bitmap.Canvas().Handle(), 0, 0, bitmap.Width(), bitmap.Height(), screen, window.left, window.top, SRCCOPY);
-      ReleaseDC(nullptr, screen);
+      const TacWindowDC screen(nullptr);
+      BitBlt(bitmap.Canvas().Handle(), 0, 0, bitmap.Width(), bitmap.Height(), screen.Get(), window.left, window.top,
+             SRCCOPY);
     } else {
       bitmap.SetSize(form.ClientWidth(), form.ClientHeight());
       form.PaintTo(bitmap.Canvas().Handle(), window.left - client.x, window.top - client.y);

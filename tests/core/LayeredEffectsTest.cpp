@@ -57,7 +57,7 @@ class LayeredEffects : public testing::Test {
     data.FOwnerControl = owner;
   }
   void TearDown() override {
-    ClearEffects(true, false);
+    ClearEffects(false);
     SetUpdateLayeredWindowProc(original);
   }
 
@@ -113,13 +113,13 @@ TEST_F(LayeredEffects, HidingFreesTheWindowAndTheIdentifier) {
   ASSERT_GE(id, 0);
   data.GlowID = id;
   const HWND window = Glow(id).Wnd->Handle();
-  HideGlow(id, true);
+  HideGlow(id);
   EXPECT_EQ(id, -1);
   EXPECT_EQ(data.GlowID, -1);
   EXPECT_FALSE(IsWindow(window));
 
   int32_t none = -1;
-  HideGlow(none, false);
+  HideGlow(none);
   EXPECT_EQ(none, -1);
 }
 
@@ -161,7 +161,7 @@ TEST_F(LayeredEffects, ASiblingAboveTheOwnerIsNotCovered) {
 TEST_F(LayeredEffects, ClearingForgetsTheOwnersIdentifiers) {
   data.GlowID = ShowEditGlow();
   ASSERT_GE(data.GlowID, 0);
-  ClearEffects(true, false);
+  ClearEffects(false);
   EXPECT_EQ(data.GlowID, -1);
   EXPECT_EQ(EffectOf(0), nullptr);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Exception.h"
+#include "base/WinHandles.h"
 #include "core/CommonData.h"
 #include "core/SkinCommand.h"
 #include "framework/Form.h"
@@ -14,11 +15,8 @@ class SentMessageCounter {
  public:
   SentMessageCounter() {
     Count = 0;
-    FHook = SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+    FHook.Reset(SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId()));
   }
-  ~SentMessageCounter() { UnhookWindowsHookEx(FHook); }
-  SentMessageCounter(const SentMessageCounter&) = delete;
-  SentMessageCounter& operator=(const SentMessageCounter&) = delete;
   static inline int Count = 0;
 
  private:
@@ -26,7 +24,7 @@ class SentMessageCounter {
     if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == SM_SKINCOMMAND) ++Count;
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
-  HHOOK FHook;
+  TacScopedHook FHook;
 };
 
 // A panel whose window procedure answers sub-command 9 with 5 and records

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/WinHandles.h"
 #include "graphics/StandardGlyphsWin.h"
 #include "graphics/WorkBitmapDib.h"
 
@@ -32,13 +33,11 @@ Ink Measure(const TacWorkBitmap& glyph) {
 std::wstring FaceOf(const wchar_t* name, BYTE charset) {
   TacWorkBitmap bitmap(1, 1);
   HDC dc = WorkBitmapDC(bitmap);
-  HFONT font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_TT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, name);
-  HGDIOBJ previous = SelectObject(dc, font);
+  const TacScopedFont font(CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_TT_PRECIS,
+                                       CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, name));
+  const TacSelectedObject selected(dc, font.Get());
   wchar_t face[LF_FACESIZE] = {};
   GetTextFaceW(dc, LF_FACESIZE, face);
-  SelectObject(dc, previous);
-  DeleteObject(font);
   return face;
 }
 

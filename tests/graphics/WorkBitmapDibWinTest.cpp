@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BitmapFixture.h"
+#include "base/WinHandles.h"
 #include "graphics/ArrowsCanvasWin.h"
 #include "graphics/Composition.h"
 #include "graphics/WorkBitmapDib.h"
@@ -10,10 +11,9 @@ TEST(WorkBitmapDib, GdiDrawsIntoTheSamePixelsTheOperationsSee) {
   HDC dc = WorkBitmapDC(bitmap);
   ASSERT_NE(dc, nullptr);
   EXPECT_EQ(WorkBitmapDC(bitmap), dc);  // made once and kept
-  HBRUSH brush = CreateSolidBrush(RGB(0x11, 0x22, 0x33));
+  const TacScopedBrush brush(CreateSolidBrush(RGB(0x11, 0x22, 0x33)));
   RECT area{1, 2, 3, 4};
-  FillRect(dc, &area, brush);
-  DeleteObject(brush);
+  FillRect(dc, &area, brush.Get());
   GdiFlush();
   EXPECT_EQ(bitmap.Pixel(1, 2) & 0x00FFFFFFu, 0x00112233u);  // top-down: row 2 is the third row
   EXPECT_EQ(bitmap.Pixel(2, 3) & 0x00FFFFFFu, 0x00112233u);

@@ -48,7 +48,7 @@ TEST_F(ManagerResources, FontsOfAPackedSkinAreInstalledAndRemovedWithTheSkin) {
   ASSERT_EQ(fonts.Count(), 1u);
   EXPECT_EQ(fonts.Items(0).FontName, "FontAwesome");
   EXPECT_EQ(fonts.Items(0).FileName, "Icons.ttf");
-  EXPECT_NE(fonts.Items(0).Handle, nullptr);
+  EXPECT_NE(fonts.Items(0).Handle.Get(), nullptr);
   manager->ClearSkinData();
   EXPECT_EQ(fonts.Count(), 0u);
 }
@@ -61,9 +61,9 @@ TEST_F(ManagerResources, FontsOfAFolderSkinFollowTheCountAndLeaveMissingFilesEmp
   const TacEmbeddedFonts& fonts = manager->EmbeddedFonts();
   ASSERT_EQ(fonts.Count(), 2u);
   EXPECT_EQ(fonts.Items(0).FontName, "FontAwesome");
-  EXPECT_NE(fonts.Items(0).Handle, nullptr);
+  EXPECT_NE(fonts.Items(0).Handle.Get(), nullptr);
   EXPECT_EQ(fonts.Items(1).FontName, "");
-  EXPECT_EQ(fonts.Items(1).Handle, nullptr);
+  EXPECT_EQ(fonts.Items(1).Handle.Get(), nullptr);
 }
 
 TEST_F(ManagerResources, StoredSkinsAreExtractedByNameOrIndexWithErrorBoxes) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ManagerTestFiles.h"
+#include "base/WinHandles.h"
 #include "core/CommonData.h"
 #include "core/LayeredEffects.h"
 #include "core/SkinCommand.h"
@@ -284,10 +285,9 @@ TEST_F(SkinWideEffects, SkinColoursReplaceTheSystemsWhileSwitchedOn) {
   manager->SetSkinName(kOrvale);
   ASSERT_TRUE(manager->IsDefault());
   auto penColor = [] {
-    const HPEN pen = CreatePen(PS_SOLID, 1, 6);  // the window-frame colour
+    const TacScopedPen pen(CreatePen(PS_SOLID, 1, 6));  // the window-frame colour
     LOGPEN info{};
-    GetObjectW(pen, sizeof info, &info);
-    DeleteObject(pen);
+    GetObjectW(pen.Get(), sizeof info, &info);
     return info.lopnColor;
   };
   manager->Options().SetChangeSysColors(true);

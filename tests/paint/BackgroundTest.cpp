@@ -3,7 +3,7 @@
 #include "PaintFixture.h"
 #include "graphics/Gradient.h"
 #include "graphics/PixelFill.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 
 namespace {
 constexpr TColor kState = 0x204080;  // B 0x20, G 0x40, R 0x80 as a pixel

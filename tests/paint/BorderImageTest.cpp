@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 
 namespace {
 // A key-colour nine-piece element 11 x 11 with margins 5, so its middle is one

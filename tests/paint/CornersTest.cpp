@@ -2,7 +2,7 @@
 
 #include "PaintFixture.h"
 #include "graphics/AntiAlias.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 
 namespace {
 constexpr TacPixel kFill = 0xFF808080u;

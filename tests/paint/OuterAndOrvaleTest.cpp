@@ -2,7 +2,7 @@
 
 #include "PaintFixture.h"
 #include "StoredOrvale.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 
 namespace {
 // A masked outer-effect element: an opaque red image above a mask that is

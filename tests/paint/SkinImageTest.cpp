@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 
 namespace {
 // A masked element: a 2 x 2 image above its 2 x 2 mask.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
-#include "graphics/SkinPaintWin.h"
+#include "paint/SkinPaintWin.h"
 #include "graphics/WorkBitmapDib.h"
 
 namespace {

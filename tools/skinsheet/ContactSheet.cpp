@@ -10,7 +10,7 @@
 #include "base/StrUtils.h"
 #include "graphics/AlphaOps.h"
 #include "graphics/BitmapCopy.h"
-#include "graphics/SkinPaint.h"
+#include "paint/SkinPaint.h"
 #include "skin/SkinData.h"
 
 namespace {

@@ -1,0 +1,163 @@
+#include "loader/SkinLoader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "palette/SkinTransforms.h"
+#include "skin/SkinMasks.h"
+
+namespace {
+constexpr char kEngineVersion[] = "16.16";
+}
+
+bool TacSkinLoader::InitSkinFile(const std::string& SkinName, const TacSkinLoadInputs& Inputs) {
+  if (sc) return true;
+  static const TsStoredSkins kNoStoredSkins;
+  auto source = std::make_unique<TacSkinSource>(LoadSkinSource(
+      SkinName, Inputs.SkinDirectory, Inputs.AppDir, Inputs.InternalSkins ? *Inputs.InternalSkins : kNoStoredSkins));
+  SkinCommonInfo.SkinPath = source->SkinPath;
+  if (source->Kind == sskNone) return false;
+  if (Inputs.OptionsText)
+    SkinCommonInfo.OptionsDat.SetText(*Inputs.OptionsText);
+  else
+    SkinCommonInfo.OptionsDat = std::move(source->Options);
+  sc = std::move(source);
+  return true;
+}
+
+void TacSkinLoader::LoadCommonData() {
+  const TMemIniFile& ini = SkinCommonInfo.OptionsDat;
+  MasterBitmap = LoadMasterBitmap(ini, *sc);
+  TacSkinCommonInfo& info = SkinCommonInfo;
+  info.Author = ini.ReadString(s_GlobalInfo, "AUTHOR", "");
+  info.Description = ini.ReadString(s_GlobalInfo, "DESCRIPTION", "");
+  info.MainFont = ini.ReadString(s_GlobalInfo, "MainFont", "");
+  info.UseAeroBluring = ini.ReadInteger(s_GlobalInfo, "AEROBLUR", 0) != 0;
+  info.BrightMin = ini.ReadInteger(s_GlobalInfo, "BRIGHTMIN", -50);
+  info.BrightMax = ini.ReadInteger(s_GlobalInfo, "BRIGHTMAX", 50);
+  info.BIVAlign = ini.ReadInteger(s_GlobalInfo, "BIVALIGN", 0);
+  info.BIKeepHUE = ini.ReadInteger(s_GlobalInfo, "BIKEEPHUE", 0);
+  info.Shadow1Color = ini.ReadInteger(s_GlobalInfo, "SHADOW1COLOR", 0);
+  info.DefLightColor = ini.ReadInteger(s_GlobalInfo, "DEFLIGHT", -1);
+  info.ArrowStyle = ini.ReadInteger(s_GlobalInfo, "ARROWSTYLE", 0);
+  info.Version = ini.ReadFloat(s_GlobalInfo, "VERSION", 0);
+}
+
+bool TacSkinLoader::Reload(TacSkinData& Data, const std::string& SkinName, const TacSkinLoadInputs& Inputs,
+                           const TAfterPalette& AfterPalette, const std::function<void()>& AfterCommonData) {
+  if (!InitSkinFile(SkinName, Inputs)) return false;
+  if (!CommonDataLoaded) {
+    CommonDataLoaded = true;
+    LoadCommonData();
+    if (AfterCommonData) AfterCommonData();
+  }
+  LoadSkinData(Data, Inputs, AfterPalette);
+  return true;
+}
+
+TacSkinData& TacSkinLoader::SkinDataFor(int32_t PPI, const TacScaling& Scaling, bool Changing,
+                                        const std::function<void(TacSkinData&)>& Load) {
+  const size_t slot = static_cast<size_t>(Scaling.SlotOfPPI(PPI));
+  if (Scaling.Mode == smVCL && PPI != 96 && SkinDataArray.empty()) SkinDataFor(96, Scaling, Changing, Load);
+  if (SkinDataArray.size() <= slot) SkinDataArray.resize(slot + 1);
+  const bool firstHasSections = HasSections();
+  if (SkinDataArray[slot]) {
+    if (Changing && !SkinDataArray[slot]->Initializing && !firstHasSections) Load(*SkinDataArray[slot]);
+  } else {
+    SkinDataArray[slot] = std::make_unique<TacSkinData>(PPI);
+    if ((PPI != 96 && firstHasSections) || (Changing && slot == 0 && !firstHasSections)) Load(*SkinDataArray[slot]);
+  }
+  return *SkinDataArray[slot];
+}
+
+bool TacSkinLoader::LoadSelection(const std::string& SkinName, const TacSkinLoadInputs& Inputs,
+                                  const TacScaling& Scaling, int32_t CurrentPPI,
+                                  const TAfterPalette& AfterPalette) {
+  Clear();
+  bool found = true;
+  for (const int32_t ppi : Scaling.SelectionPPIs(CurrentPPI))
+    SkinDataFor(ppi, Scaling, true, [&](TacSkinData& data) {
+      if (found) found = Reload(data, SkinName, Inputs, AfterPalette);
+    });
+  return found;
+}
+
+TacSkinLoadContext TacSkinLoader::Context(const TacSkinLoadInputs& Inputs) const {
+  return TacSkinLoadContext{SkinCommonInfo.OptionsDat,
+                            *sc,
+                            *MasterBitmap,
+                            Inputs.CommonSections,
+                            Inputs.Brightness,
+                            Inputs.CustomPPI,
+                            Inputs.OldScaleMode,
+                            // The label text of the palette so far: the previous skin's.
+                            Palette[pcLabelText],
+                            Inputs.ExtBordersMode,
+                            Inputs.ExtendedBorders,
+                            true,
+                            Inputs.SizingFrameWidth};
+}
+
+void TacSkinLoader::LoadSkinData(TacSkinData& Data, const TacSkinLoadInputs& Inputs,
+                                 const TAfterPalette& AfterPalette) {
+  const TacSkinLoadContext context = Context(Inputs);
+  Data.Initializing = true;
+  Data.LoadParams();
+  Data.LoadAllMasks(context);
+  Data.LoadAllGeneralData(context);
+  Data.InitConstantIndexes(context);
+  Data.InitMaskIndexes(context);
+  Data.InitMaskParams(context);
+  Palette.SkinActive = true;
+  const TacColorChange change{Inputs.HueOffset, Inputs.Saturation, Inputs.Brightness, SkinCommonInfo.BIKeepHUE};
+  InitSkinParams(Palette, Data, SkinCommonInfo.OptionsDat, *MasterBitmap, SkinCommonInfo.Shadow1Color, change);
+  if (AfterPalette) AfterPalette(Data);
+  Data.CheckShadows(context);
+  Data.Initializing = false;
+  if (&Data == Slot(0)) {
+    SkinCommonInfo.Sections = Data.Sections;
+    SkinCommonInfo.IndexGlobalInfo = Data.IndexGlobalInfo;
+  }
+}
+
+void TacSkinLoader::Clear() {
+  SkinCommonInfo.Active = false;
+  SkinCommonInfo.Sections.fill(-1);
+  SkinCommonInfo.IndexGlobalInfo = -1;
+  SkinDataArray.clear();
+  Palette.Clear();
+  Palette.SkinActive = false;
+  MasterBitmap.reset();
+  sc.reset();
+  CommonDataLoaded = false;
+}
+
+bool TacSkinLoader::HasSections() const {
+  const TacSkinData* first = Slot(0);
+  return first && !first->gd.empty();
+}
+
+bool NeedsVersionWarning(double Version) { return Version >= 10.26 && Version > 16.99; }
+
+std::string VersionWarningText(double Version) {
+  char version[32];
+  std::snprintf(version, sizeof version, "%.2f", Version);
+  return std::string("This version of the skin (v") + version +
+         ") has not complete support by used Quorvane package release (v" + kEngineVersion +
+         ").\r\nComponents must be updated to latest version for using this skin.";
+}
+
+std::string CompactCommonSections(const std::string& Text) {
+  std::string result;
+  size_t start = 0;
+  while (start <= Text.size()) {
+    size_t end = Text.find('\n', start);
+    if (end == std::string::npos) end = Text.size();
+    std::string line = Text.substr(start, end - start);
+    if (!line.starts_with(';')) std::erase(line, ' ');
+    result += line;
+    if (end < Text.size()) result += '\n';
+    start = end + 1;
+  }
+  return result;
+}
