@@ -6,35 +6,23 @@
 #include <string>
 
 #include "graphics/BlockCopy.h"
+#include "loader/OpenedSkin.h"
 #include "paint/SkinPaint.h"
-#include "skin/SkinData.h"
 
 // Painting sections of the stored Orvale skin, next to a plain copy of the
 // same number of pixels in the same run.
 namespace {
 
-struct LoadedSkin {
-  TsStoredSkins Stored;
-  TacSkinSource Source;
-  std::unique_ptr<TacWorkBitmap> Master;
-  std::unique_ptr<TacSkinData> Data;
-};
-
-const LoadedSkin& Orvale() {
-  static const std::unique_ptr<LoadedSkin> skin = [] {
-    auto s = std::make_unique<LoadedSkin>();
-    s->Stored.push_back(std::make_unique<TsStoredSkin>());
-    s->Stored[0]->Name = "Orvale (internal)";
-    s->Stored[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    s->Source = LoadSkinSource("Orvale (internal)", "", "", s->Stored);
-    s->Master = LoadMasterBitmap(s->Source.Options, s->Source);
-    s->Data = std::make_unique<TacSkinData>(96);
-    TacSkinLoadContext context{s->Source.Options, s->Source, *s->Master};
-    context.ExtendedBorders = true;
-    s->Data->Load(context);
-    return s;
+const TacSkinData& Orvale() {
+  static const TsStoredSkins stored = [] {
+    TsStoredSkins skins;
+    skins.push_back(std::make_unique<TsStoredSkin>());
+    skins[0]->Name = "Orvale (internal)";
+    skins[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
+    return skins;
   }();
-  return *skin;
+  static const auto skin = TacOpenedSkin::FromStored(stored, stored[0]->Name, 96, {.ExtendedBorders = true});
+  return skin->Data();
 }
 
 // The main window's client size as its stored definition gives it.
@@ -61,7 +49,7 @@ std::unique_ptr<TacWorkBitmap> Checks(int32_t width, int32_t height) {
 }
 
 void PaintSectionBench(benchmark::State& state, const char* section, TSize size, bool overParent) {
-  const TacSkinData& data = *Orvale().Data;
+  const TacSkinData& data = Orvale();
   const int32_t index = data.GetSkinIndex(section);
   if (!data.IsValidSkinIndex(index) || size.cx <= 0) {
     state.SkipWithError("section or size missing");

@@ -3,10 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "base/ErrorBox.h"
+#include "loader/OpenedSkin.h"
 #include "skin/ImageDecoders.h"
-#include "loader/SkinLoader.h"
-#include "skin/SkinData.h"
 
 // Loading the stored Orvale skin, next to the floor of the same run: every
 // archive entry inflated and every image decoded once.
@@ -38,24 +36,18 @@ void BM_InflateAndDecodeFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_InflateAndDecodeFloor)->Unit(benchmark::kMicrosecond);
 
-void LoadSkin(benchmark::State& state, std::initializer_list<int> resolutions) {
+void LoadSkin(benchmark::State& state, std::initializer_list<int> moreResolutions) {
   for (auto _ : state) {
-    const TacSkinSource source = LoadSkinSource("Orvale (internal)", "", "", Stored());
-    const auto master = LoadMasterBitmap(source.Options, source);
-    for (const int ppi : resolutions) {
-      TacSkinData data(ppi);
-      TacSkinLoadContext context{source.Options, source, *master};
-      context.ExtendedBorders = true;
-      data.Load(context);
-      benchmark::DoNotOptimize(data.gd.data());
-    }
+    const auto skin = TacOpenedSkin::FromStored(Stored(), "Orvale (internal)", 96, {.ExtendedBorders = true});
+    for (const int ppi : moreResolutions) skin->Load(ppi);
+    benchmark::DoNotOptimize(skin->Data().gd.data());
   }
 }
 
-void BM_LoadSkinData96(benchmark::State& state) { LoadSkin(state, {96}); }
+void BM_LoadSkinData96(benchmark::State& state) { LoadSkin(state, {}); }
 BENCHMARK(BM_LoadSkinData96)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadSkinDataAllFour(benchmark::State& state) { LoadSkin(state, {96, 120, 144, 192}); }
+void BM_LoadSkinDataAllFour(benchmark::State& state) { LoadSkin(state, {120, 144, 192}); }
 BENCHMARK(BM_LoadSkinDataAllFour)->Unit(benchmark::kMicrosecond);
 
 // All the work of selecting the stored skin by name, from scratch: resolving
@@ -77,7 +69,7 @@ void SelectStoredSkin(benchmark::State& state, std::initializer_list<int> extraR
     loader.LoadSelection("Orvale (internal)", inputs, scaling, 96, nullptr);
     for (const int ppi : extraResolutions)
       loader.SkinDataFor(ppi, scaling, false, [&](TacSkinData& data) { loader.LoadSkinData(data, inputs, nullptr); });
-    benchmark::DoNotOptimize(loader.SkinDataArray.data());
+    benchmark::DoNotOptimize(loader.SkinDataArray().data());
   }
 }
 

@@ -6,29 +6,40 @@
 #include "palette/SkinTransforms.h"
 #include "skin/SkinMasks.h"
 
-namespace {
-constexpr char kEngineVersion[] = "16.16";
-}
+TacSkinLoader::TacSkinLoader() { FSkinCommonInfo.SysInactiveBorderColor = ColorToRGB(clInactiveBorder); }
 
 bool TacSkinLoader::InitSkinFile(const std::string& SkinName, const TacSkinLoadInputs& Inputs) {
-  if (sc) return true;
+  if (FSource) return true;
   static const TsStoredSkins kNoStoredSkins;
   auto source = std::make_unique<TacSkinSource>(LoadSkinSource(
       SkinName, Inputs.SkinDirectory, Inputs.AppDir, Inputs.InternalSkins ? *Inputs.InternalSkins : kNoStoredSkins));
-  SkinCommonInfo.SkinPath = source->SkinPath;
+  FSkinCommonInfo.SkinPath = source->SkinPath;
   if (source->Kind == sskNone) return false;
-  if (Inputs.OptionsText)
-    SkinCommonInfo.OptionsDat.SetText(*Inputs.OptionsText);
-  else
-    SkinCommonInfo.OptionsDat = std::move(source->Options);
-  sc = std::move(source);
+  Open(std::move(source), Inputs);
   return true;
 }
 
+void TacSkinLoader::Open(std::unique_ptr<TacSkinSource> Source, const TacSkinLoadInputs& Inputs) {
+  if (FSource) return;
+  FSkinCommonInfo.SkinPath = Source->SkinPath;
+  if (Inputs.OptionsText)
+    FSkinCommonInfo.OptionsDat.SetText(*Inputs.OptionsText);
+  else
+    FSkinCommonInfo.OptionsDat = std::move(Source->Options);
+  FSource = std::move(Source);
+}
+
+void TacSkinLoader::EnsureCommonData(const std::function<void()>& AfterCommonData) {
+  if (FCommonDataLoaded) return;
+  FCommonDataLoaded = true;
+  LoadCommonData();
+  if (AfterCommonData) AfterCommonData();
+}
+
 void TacSkinLoader::LoadCommonData() {
-  const TMemIniFile& ini = SkinCommonInfo.OptionsDat;
-  MasterBitmap = LoadMasterBitmap(ini, *sc);
-  TacSkinCommonInfo& info = SkinCommonInfo;
+  const TMemIniFile& ini = FSkinCommonInfo.OptionsDat;
+  FMasterBitmap = LoadMasterBitmap(ini, *FSource);
+  TacSkinCommonInfo& info = FSkinCommonInfo;
   info.Author = ini.ReadString(s_GlobalInfo, "AUTHOR", "");
   info.Description = ini.ReadString(s_GlobalInfo, "DESCRIPTION", "");
   info.MainFont = ini.ReadString(s_GlobalInfo, "MainFont", "");
@@ -46,11 +57,7 @@ void TacSkinLoader::LoadCommonData() {
 bool TacSkinLoader::Reload(TacSkinData& Data, const std::string& SkinName, const TacSkinLoadInputs& Inputs,
                            const TAfterPalette& AfterPalette, const std::function<void()>& AfterCommonData) {
   if (!InitSkinFile(SkinName, Inputs)) return false;
-  if (!CommonDataLoaded) {
-    CommonDataLoaded = true;
-    LoadCommonData();
-    if (AfterCommonData) AfterCommonData();
-  }
+  EnsureCommonData(AfterCommonData);
   LoadSkinData(Data, Inputs, AfterPalette);
   return true;
 }
@@ -58,16 +65,23 @@ bool TacSkinLoader::Reload(TacSkinData& Data, const std::string& SkinName, const
 TacSkinData& TacSkinLoader::SkinDataFor(int32_t PPI, const TacScaling& Scaling, bool Changing,
                                         const std::function<void(TacSkinData&)>& Load) {
   const size_t slot = static_cast<size_t>(Scaling.SlotOfPPI(PPI));
-  if (Scaling.Mode == smVCL && PPI != 96 && SkinDataArray.empty()) SkinDataFor(96, Scaling, Changing, Load);
-  if (SkinDataArray.size() <= slot) SkinDataArray.resize(slot + 1);
+  if (Scaling.Mode == smVCL && PPI != 96 && FSkinDataArray.empty()) SkinDataFor(96, Scaling, Changing, Load);
+  if (FSkinDataArray.size() <= slot) FSkinDataArray.resize(slot + 1);
   const bool firstHasSections = HasSections();
-  if (SkinDataArray[slot]) {
-    if (Changing && !SkinDataArray[slot]->Initializing && !firstHasSections) Load(*SkinDataArray[slot]);
+  if (FSkinDataArray[slot]) {
+    if (Changing && !FSkinDataArray[slot]->Initializing && !firstHasSections) Load(*FSkinDataArray[slot]);
   } else {
-    SkinDataArray[slot] = std::make_unique<TacSkinData>(PPI);
-    if ((PPI != 96 && firstHasSections) || (Changing && slot == 0 && !firstHasSections)) Load(*SkinDataArray[slot]);
+    FSkinDataArray[slot] = std::make_unique<TacSkinData>(PPI);
+    if ((PPI != 96 && firstHasSections) || (Changing && slot == 0 && !firstHasSections)) Load(*FSkinDataArray[slot]);
   }
-  return *SkinDataArray[slot];
+  return *FSkinDataArray[slot];
+}
+
+TacSkinData& TacSkinLoader::SlotOf(int32_t PPI, const TacScaling& Scaling) {
+  const size_t slot = static_cast<size_t>(Scaling.SlotOfPPI(PPI));
+  if (FSkinDataArray.size() <= slot) FSkinDataArray.resize(slot + 1);
+  if (!FSkinDataArray[slot]) FSkinDataArray[slot] = std::make_unique<TacSkinData>(PPI);
+  return *FSkinDataArray[slot];
 }
 
 bool TacSkinLoader::LoadSelection(const std::string& SkinName, const TacSkinLoadInputs& Inputs,
@@ -83,15 +97,15 @@ bool TacSkinLoader::LoadSelection(const std::string& SkinName, const TacSkinLoad
 }
 
 TacSkinLoadContext TacSkinLoader::Context(const TacSkinLoadInputs& Inputs) const {
-  return TacSkinLoadContext{SkinCommonInfo.OptionsDat,
-                            *sc,
-                            *MasterBitmap,
+  return TacSkinLoadContext{FSkinCommonInfo.OptionsDat,
+                            *FSource,
+                            *FMasterBitmap,
                             Inputs.CommonSections,
                             Inputs.Brightness,
                             Inputs.CustomPPI,
                             Inputs.OldScaleMode,
                             // The label text of the palette so far: the previous skin's.
-                            Palette[pcLabelText],
+                            FPalette[pcLabelText],
                             Inputs.ExtBordersMode,
                             Inputs.ExtendedBorders,
                             true,
@@ -108,28 +122,28 @@ void TacSkinLoader::LoadSkinData(TacSkinData& Data, const TacSkinLoadInputs& Inp
   Data.InitConstantIndexes(context);
   Data.InitMaskIndexes(context);
   Data.InitMaskParams(context);
-  Palette.SkinActive = true;
-  const TacColorChange change{Inputs.HueOffset, Inputs.Saturation, Inputs.Brightness, SkinCommonInfo.BIKeepHUE};
-  InitSkinParams(Palette, Data, SkinCommonInfo.OptionsDat, *MasterBitmap, SkinCommonInfo.Shadow1Color, change);
+  FPalette.SkinActive = true;
+  const TacColorChange change{Inputs.HueOffset, Inputs.Saturation, Inputs.Brightness, FSkinCommonInfo.BIKeepHUE};
+  InitSkinParams(FPalette, Data, FSkinCommonInfo.OptionsDat, *FMasterBitmap, FSkinCommonInfo.Shadow1Color, change);
   if (AfterPalette) AfterPalette(Data);
   Data.CheckShadows(context);
   Data.Initializing = false;
   if (&Data == Slot(0)) {
-    SkinCommonInfo.Sections = Data.Sections;
-    SkinCommonInfo.IndexGlobalInfo = Data.IndexGlobalInfo;
+    FSkinCommonInfo.Sections = Data.Sections;
+    FSkinCommonInfo.IndexGlobalInfo = Data.IndexGlobalInfo;
   }
 }
 
 void TacSkinLoader::Clear() {
-  SkinCommonInfo.Active = false;
-  SkinCommonInfo.Sections.fill(-1);
-  SkinCommonInfo.IndexGlobalInfo = -1;
-  SkinDataArray.clear();
-  Palette.Clear();
-  Palette.SkinActive = false;
-  MasterBitmap.reset();
-  sc.reset();
-  CommonDataLoaded = false;
+  FSkinCommonInfo.Active = false;
+  FSkinCommonInfo.Sections.fill(-1);
+  FSkinCommonInfo.IndexGlobalInfo = -1;
+  FSkinDataArray.clear();
+  FPalette.Clear();
+  FPalette.SkinActive = false;
+  FMasterBitmap.reset();
+  FSource.reset();
+  FCommonDataLoaded = false;
 }
 
 bool TacSkinLoader::HasSections() const {
@@ -143,7 +157,7 @@ std::string VersionWarningText(double Version) {
   char version[32];
   std::snprintf(version, sizeof version, "%.2f", Version);
   return std::string("This version of the skin (v") + version +
-         ") has not complete support by used Quorvane package release (v" + kEngineVersion +
+         ") has not complete support by used Quorvane package release (v" + acEngineVersion +
          ").\r\nComponents must be updated to latest version for using this skin.";
 }
 

@@ -92,7 +92,6 @@ TsSkinManager::TsSkinManager(TComponent* Owner)
   ClearSkinData();
   FSysFontScale = ScaleIndexOfPPI(Screen().PixelsPerInch());
   for (TStringList& list : ThirdLists) list.SetCaseSensitive(true);
-  FLoader.SkinCommonInfo.SysInactiveBorderColor = ColorToRGB(clInactiveBorder);
   FSkinListController = std::make_unique<TacSkinListController>(*this);
   if (!DefaultManagerSlot()) DefaultManagerSlot() = this;
   AfterConstruction();
@@ -170,7 +169,7 @@ void TsSkinManager::SetSkinName(const std::string& Value) {
   FSkinName = Value;
   const bool wasActive = IsActive();
   if (FActive) {
-    FLoader.CommonDataLoaded = false;
+    FLoader.ForgetCommonData();
     if (OnBeforeChange) OnBeforeChange(this);
     ManagerState.Exclude(TacManagerStateValue::msRTLFlipped).Include(TacManagerStateValue::msSkinChanging);
     bool allow = true;
@@ -203,7 +202,7 @@ void TsSkinManager::SetSkinName(const std::string& Value) {
       SendNewSkin(true);
     if (!Designing() && !wasActive && FLoader.HasSections() && OnActivate) OnActivate(this);
     ManagerState.Exclude(TacManagerStateValue::msSkinChanging);
-    FLoader.SkinCommonInfo.Active = FLoader.HasSections();
+    FLoader.SetActive(FLoader.HasSections());
     if (!NoAutoUpdate && OnAfterChange) OnAfterChange(this);
   }
   if (!ManagerState.Contains(TacManagerStateValue::msSkinChanging) && FSkinName != oldName)
@@ -225,18 +224,14 @@ TacSkinData& TsSkinManager::CommonSkinData(int32_t PPI) {
 }
 
 void TsSkinManager::ReloadSkin(int32_t PPI) {
-  const size_t slot = static_cast<size_t>(Scaling().SlotOfPPI(PPI));
-  auto& array = FLoader.SkinDataArray;
-  if (array.size() <= slot) array.resize(slot + 1);
-  if (!array[slot]) array[slot] = std::make_unique<TacSkinData>(PPI);
-  LoadSkinData(*array[slot]);
+  LoadSkinData(FLoader.SlotOf(PPI, Scaling()));
 }
 
 void TsSkinManager::LoadSkinData(TacSkinData& Data) {
   if (!FActive) return;
   const auto afterPalette = [this](TacSkinData&) { RecreateBrushes(); };
   const auto afterCommonData = [this] {
-    FSkinIsPacked = FLoader.sc->Convertor != nullptr;
+    FSkinIsPacked = FLoader.Source()->Convertor != nullptr;
     LoadFonts();
     CheckVersion();
   };
@@ -252,11 +247,11 @@ void TsSkinManager::LoadSkinData(TacSkinData& Data) {
 void TsSkinManager::RecreateBrushes() {
   for (size_t i = 0; i < FBrushes.size(); ++i)
     FBrushes[i].Reset(
-        CreateSolidBrush(static_cast<COLORREF>(FLoader.Palette[static_cast<TacPaletteColors>(i)]) & 0xFFFFFF));
+        CreateSolidBrush(static_cast<COLORREF>(FLoader.Palette()[static_cast<TacPaletteColors>(i)]) & 0xFFFFFF));
 }
 
 void TsSkinManager::CheckVersion() {
-  const double version = FLoader.SkinCommonInfo.Version;
+  const double version = FLoader.SkinCommonInfo().Version;
   if (!NeedsVersionWarning(version) || StartedForPreview()) return;
   const TacSkinningRules rules = FSkinningRules;
   FSkinningRules.Exclude(TacSkinningRule::srStdDialogs);
@@ -266,9 +261,9 @@ void TsSkinManager::CheckVersion() {
 
 void TsSkinManager::LoadFonts() {
   FEmbeddedFonts.Clear();
-  const TMemIniFile& ini = FLoader.SkinCommonInfo.OptionsDat;
+  const TMemIniFile& ini = FLoader.SkinCommonInfo().OptionsDat;
   const int32_t count = std::max(0, ini.ReadInteger(s_GlobalInfo, "FontCount", 0));
-  const TacSkinSource& source = *FLoader.sc;
+  const TacSkinSource& source = *FLoader.Source();
   if (source.Convertor) {
     for (const TacFileItem& file : source.Convertor->Files) {
       if (file.FileType != ftFont) continue;
@@ -322,16 +317,16 @@ void TsSkinManager::SendNewSkin(bool Repaint) {
   if (Designing() || Loading()) return;
   ManagerState.Include(TacManagerStateValue::msBroadCasting);
   if (IsDefault()) ClearEffects(false);
-  FLoader.SkinCommonInfo.Active = false;
+  FLoader.SetActive(false);
   AnnouncingFlag() = true;
   BroadcastToForms(SK_SKIN_LOADED, reinterpret_cast<LPARAM>(this));
   AnnouncingFlag() = false;
-  FLoader.SkinCommonInfo.Active = FLoader.HasSections();
+  FLoader.SetActive(FLoader.HasSections());
   if (DefaultManagerSlot() == this) InstallHook();
   TellSkinningOn(true);
   if (FFonts.MainMode == TacFontMode::fmFromSkin) {
     StoreDefFont();
-    const std::string& skinFont = FLoader.SkinCommonInfo.MainFont;
+    const std::string& skinFont = FLoader.SkinCommonInfo().MainFont;
     ChangeAppFont(skinFont.empty() ? FDefFontName : skinFont, false);
   } else if (FFonts.MainMode == TacFontMode::fmCustom) {
     StoreDefFont();
@@ -482,7 +477,7 @@ void TsSkinManager::SetActive(bool Value) {
 void TsSkinManager::SetSkinDirectory(const std::string& Value) {
   if (SameText(FSkinDirectory, Value)) return;
   FSkinDirectory = Value;
-  FLoader.SkinCommonInfo.SkinPath = GetFullSkinDirectory();
+  FLoader.SetSkinPath(GetFullSkinDirectory());
   FSkinListController->MarkStale();
   if (!Loading()) FSkinListController->Refresh(false);
   if (OnSkinListChanged) OnSkinListChanged(this);
@@ -521,10 +516,10 @@ void TsSkinManager::SetExtBordersMode(TacExtBordersMode Value) {
 }
 
 void TsSkinManager::RerunShadows(bool Indexes) {
-  if (!IsActive() || !FLoader.sc || !FLoader.MasterBitmap) return;
+  if (!IsActive() || !FLoader.Source() || !FLoader.MasterBitmap()) return;
   ManagerState.Include(TacManagerStateValue::msSkinChanging);
   const TacSkinLoadContext context = FLoader.Context(Inputs());
-  for (const auto& data : FLoader.SkinDataArray) {
+  for (const auto& data : FLoader.SkinDataArray()) {
     if (!data) continue;
     if (Indexes) data->InitConstantIndexes(context);
     if (Indexes) data->InitMaskParams(context);
@@ -564,7 +559,7 @@ void TsSkinManager::ReloadRecoloured() {
   }
   if (!ManagerState.Contains(TacManagerStateValue::msScaleChanging)) SendNewSkin(false);
   ManagerState.Exclude(TacManagerStateValue::msSkinChanging);
-  FLoader.SkinCommonInfo.Active = FLoader.HasSections();
+  FLoader.SetActive(FLoader.HasSections());
   if (NoAutoUpdate) return;
   if (OnAfterChange) OnAfterChange(this);
   RepaintForms(true);
@@ -596,7 +591,7 @@ void TsSkinManager::UpdateCommonDlgs() {
 std::string TsSkinManager::SkinInfo() const {
   if (!IsActive()) return "N/A";
   char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, FLoader.SkinCommonInfo.Version);
+  const auto result = std::to_chars(text, text + sizeof text, FLoader.SkinCommonInfo().Version);
   return std::string(text, result.ptr);
 }
 

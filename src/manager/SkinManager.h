@@ -40,7 +40,6 @@ using TacSkinChangingEvent = std::function<void(TObject* Sender, const std::stri
 using TacFontChangedEvent =
     std::function<void(TObject* Sender, const std::string& OldFontName, const std::string& NewFontName)>;
 
-inline constexpr char acEngineVersion[] = "16.16";
 inline constexpr char acDefaultSkinDirectory[] = "c:\\Skins";
 
 // Owns the active skin of the application: selects it by name, loads it for
@@ -122,19 +121,19 @@ class TsSkinManager : public TComponent {
   TShowAction ShowState = TShowAction::saIgnore;
   int32_t FUpdatedSectionNdx = 0;
   std::array<TStringList, acThirdListCount> ThirdLists;
-  const TacSkinCommonInfo& SkinCommonInfo() const { return FLoader.SkinCommonInfo; }
-  bool IsActive() const { return FLoader.SkinCommonInfo.Active; }
-  bool CommonDataLoaded() const { return FLoader.CommonDataLoaded; }
+  const TacSkinCommonInfo& SkinCommonInfo() const { return FLoader.SkinCommonInfo(); }
+  bool IsActive() const { return FLoader.SkinCommonInfo().Active; }
+  bool CommonDataLoaded() const { return FLoader.CommonDataLoaded(); }
   bool SkinIsPacked() const { return FSkinIsPacked; }
-  const TacWorkBitmap* MasterBitmap() const { return FLoader.MasterBitmap.get(); }
-  const std::vector<std::unique_ptr<TacSkinData>>& SkinDataArray() const { return FLoader.SkinDataArray; }
+  const TacWorkBitmap* MasterBitmap() const { return FLoader.MasterBitmap(); }
+  const std::vector<std::unique_ptr<TacSkinData>>& SkinDataArray() const { return FLoader.SkinDataArray(); }
   const TacEmbeddedFonts& EmbeddedFonts() const { return FEmbeddedFonts; }
   TacSkinListController& SkinListController() { return *FSkinListController; }
   // The six solid brushes of palette entries 0 to 5.
   HBRUSH Brushes(size_t Index) const { return FBrushes.at(Index).Get(); }
 
   // The palette of the skin.
-  const TacSkinPalette& Palette() const { return FLoader.Palette; }
+  const TacSkinPalette& Palette() const { return FLoader.Palette(); }
   // The substitution of the process's system colours by the skin's.
   void SwitchSysColors(bool On);
   TColor GetGlobalColor() const { return Palette().GetGlobalColor(); }

@@ -5,7 +5,7 @@
 #include "core/LayeredWindowApi.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
-#include "skin/SkinData.h"
+#include "loader/OpenedSkin.h"
 
 namespace {
 
@@ -31,15 +31,11 @@ class LayeredEffects : public testing::Test {
     stored.push_back(std::make_unique<TsStoredSkin>());
     stored[0]->Name = "Orvale (internal)";
     stored[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    source = std::make_unique<TacSkinSource>(LoadSkinSource("Orvale (internal)", "", "", stored));
-    master = LoadMasterBitmap(source->Options, *source);
-    skin = std::make_unique<TacSkinData>(96);
-    skin->Load({source->Options, *source, *master});
+    opened = TacOpenedSkin::FromStored(stored, stored[0]->Name, 96);
+    skin = &opened->Data();
   }
   static void TearDownTestSuite() {
-    skin.reset();
-    master.reset();
-    source.reset();
+    opened.reset();
     stored.clear();
   }
 
@@ -52,7 +48,7 @@ class LayeredEffects : public testing::Test {
     owner->SetParent(&form);
     owner->SetBounds(40, 50, 120, 24);
     form.HandleNeeded();
-    data.FCommonSkinData = skin.get();
+    data.FCommonSkinData = skin;
     data.SkinIndex = skin->GetSkinIndex("EDIT");
     data.FOwnerControl = owner;
   }
@@ -72,9 +68,8 @@ class LayeredEffects : public testing::Test {
   TacGlowEffect& Glow(int32_t id) { return *dynamic_cast<TacGlowEffect*>(EffectOf(id)); }
 
   static inline TsStoredSkins stored;
-  static inline std::unique_ptr<TacSkinSource> source;
-  static inline std::unique_ptr<TacWorkBitmap> master;
-  static inline std::unique_ptr<TacSkinData> skin;
+  static inline std::unique_ptr<TacOpenedSkin> opened;
+  static inline TacSkinData* skin = nullptr;
   const TUpdateLayeredWindowProc original = UpdateLayeredWindowProc();
   TForm form{nullptr};
   TPanel* owner = nullptr;

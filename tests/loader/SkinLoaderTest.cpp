@@ -43,7 +43,7 @@ class SkinLoaderTest : public testing::Test {
 
 TEST_F(SkinLoaderTest, VclModeOnA144PPIScreenHoldsSlotsZeroAndTwo) {
   ASSERT_TRUE(Select(kOrvale, {smVCL, 96, 0, false}, 144));
-  ASSERT_EQ(loader.SkinDataArray.size(), 3u);
+  ASSERT_EQ(loader.SkinDataArray().size(), 3u);
   ASSERT_TRUE(loader.Slot(0));
   EXPECT_FALSE(loader.Slot(1));
   ASSERT_TRUE(loader.Slot(2));
@@ -57,7 +57,7 @@ TEST_F(SkinLoaderTest, VclModeOnA144PPIScreenHoldsSlotsZeroAndTwo) {
 
 TEST_F(SkinLoaderTest, FixedModeHoldsOneSlotPreparedForItsResolution) {
   ASSERT_TRUE(Select(kOrvale, {sm125, 96, 0, false}, 144));
-  ASSERT_EQ(loader.SkinDataArray.size(), 1u);
+  ASSERT_EQ(loader.SkinDataArray().size(), 1u);
   EXPECT_EQ(loader.Slot(0)->PPI, 120);
   EXPECT_EQ(loader.Slot(0)->ScaleValue, 1);
   EXPECT_EQ(loader.Slot(0)->ScalePercent, 125);
@@ -72,8 +72,8 @@ TEST_F(SkinLoaderTest, ThePaletteStepRunsAfterTheMaskParametersAndBeforeTheShado
     EXPECT_TRUE(data.Initializing);
     EXPECT_FALSE(data.gd.empty());
     EXPECT_GE(data.ExBorder, 0);  // mask indexes are in place
-    EXPECT_TRUE(loader.Palette.Built());
-    EXPECT_EQ(data.ColorResolver, &loader.Palette);
+    EXPECT_TRUE(loader.Palette().Built());
+    EXPECT_EQ(data.ColorResolver, &loader.Palette());
     shadowsMadeBefore = data.ShdaTemplate != nullptr;
   }));
   EXPECT_EQ(seen, std::vector<int32_t>{96});
@@ -85,13 +85,13 @@ TEST_F(SkinLoaderTest, ThePaletteStepRunsAfterTheMaskParametersAndBeforeTheShado
 TEST_F(SkinLoaderTest, ThePaletteComesFromTheSkinAndRecolouringStartsFromItsSourceEachTime) {
   TacSkinLoadInputs inputs = Inputs();
   ASSERT_TRUE(loader.LoadSelection(kOrvale, inputs, {}, 96, {}));
-  EXPECT_EQ(loader.Palette[pcMainColor], 16777215);
-  EXPECT_EQ(loader.Palette[pcEditBG], 16777215);
-  const TColor focused = loader.Palette[pcSelectionBG_Focused];
+  EXPECT_EQ(loader.Palette()[pcMainColor], 16777215);
+  EXPECT_EQ(loader.Palette()[pcEditBG], 16777215);
+  const TColor focused = loader.Palette()[pcSelectionBG_Focused];
   EXPECT_EQ(focused, 15564610);
   const auto masterPixels = [&] {
     std::vector<TacPixel> pixels;
-    const TacWorkBitmap& master = *loader.MasterBitmap;
+    const TacWorkBitmap& master = *loader.MasterBitmap();
     for (int32_t y = 0; y < master.Height(); ++y) pixels.insert(pixels.end(), master.Row(y), master.Row(y) + master.Width());
     return pixels;
   };
@@ -99,11 +99,11 @@ TEST_F(SkinLoaderTest, ThePaletteComesFromTheSkinAndRecolouringStartsFromItsSour
 
   inputs.HueOffset = 120;
   ASSERT_TRUE(loader.LoadSelection(kOrvale, inputs, {}, 96, {}));
-  EXPECT_NE(loader.Palette[pcSelectionBG_Focused], focused);
+  EXPECT_NE(loader.Palette()[pcSelectionBG_Focused], focused);
   EXPECT_NE(masterPixels(), original);
   inputs.HueOffset = 0;
   ASSERT_TRUE(loader.LoadSelection(kOrvale, inputs, {}, 96, {}));
-  EXPECT_EQ(loader.Palette[pcSelectionBG_Focused], focused);
+  EXPECT_EQ(loader.Palette()[pcSelectionBG_Focused], focused);
   EXPECT_EQ(masterPixels(), original);
 }
 
@@ -119,7 +119,7 @@ TEST_F(SkinLoaderTest, CommonDataComesFromGlobalInfoWithItsDefaults) {
                   "ARROWSTYLE=3\n[BUTTON]\nCOLOR=0\n");
   WriteFolderSkin("Bare", "[BUTTON]\nCOLOR=0\n");
   ASSERT_TRUE(Select("Full"));
-  const TacSkinCommonInfo& full = loader.SkinCommonInfo;
+  const TacSkinCommonInfo& full = loader.SkinCommonInfo();
   EXPECT_DOUBLE_EQ(full.Version, 16.5);
   EXPECT_EQ(full.Author, "Ann");
   EXPECT_EQ(full.Description, "Blue");
@@ -136,7 +136,7 @@ TEST_F(SkinLoaderTest, CommonDataComesFromGlobalInfoWithItsDefaults) {
   EXPECT_EQ(full.Sections[ssButton], loader.Slot(0)->GetSkinIndex("BUTTON"));
 
   ASSERT_TRUE(Select("Bare"));
-  const TacSkinCommonInfo& bare = loader.SkinCommonInfo;
+  const TacSkinCommonInfo& bare = loader.SkinCommonInfo();
   EXPECT_DOUBLE_EQ(bare.Version, 0);
   EXPECT_EQ(bare.Author, "");
   EXPECT_FALSE(bare.UseAeroBluring);
@@ -154,18 +154,18 @@ TEST_F(SkinLoaderTest, MissingSkinFallsBackToTheFirstStoredSkinOrToNothing) {
   stored.clear();
   EXPECT_FALSE(Select("Nowhere"));
   EXPECT_FALSE(loader.HasSections());
-  EXPECT_FALSE(loader.sc);
+  EXPECT_FALSE(loader.Source());
 }
 
 TEST_F(SkinLoaderTest, ClearingDropsEverySkinObject) {
   ASSERT_TRUE(Select(kOrvale, {smVCL, 96, 0, false}, 192));
   loader.Clear();
-  EXPECT_TRUE(loader.SkinDataArray.empty());
-  EXPECT_FALSE(loader.MasterBitmap);
-  EXPECT_FALSE(loader.sc);
-  EXPECT_FALSE(loader.CommonDataLoaded);
-  EXPECT_FALSE(loader.SkinCommonInfo.Active);
-  for (const int32_t section : loader.SkinCommonInfo.Sections) EXPECT_EQ(section, -1);
+  EXPECT_TRUE(loader.SkinDataArray().empty());
+  EXPECT_FALSE(loader.MasterBitmap());
+  EXPECT_FALSE(loader.Source());
+  EXPECT_FALSE(loader.CommonDataLoaded());
+  EXPECT_FALSE(loader.SkinCommonInfo().Active);
+  for (const int32_t section : loader.SkinCommonInfo().Sections) EXPECT_EQ(section, -1);
 }
 
 TEST(SkinVersion, WarnedAboveWhatTheEngineSupports) {

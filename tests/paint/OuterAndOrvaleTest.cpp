@@ -67,12 +67,9 @@ class OrvalePainting : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     orvale = new StoredOrvale;
-    data = orvale->Load(96).release();
+    data = orvale->Load(96);
   }
-  static void TearDownTestSuite() {
-    delete data;
-    delete orvale;
-  }
+  static void TearDownTestSuite() { delete orvale; }
   static StoredOrvale* orvale;
   static TacSkinData* data;
 };

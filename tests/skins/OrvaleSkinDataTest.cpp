@@ -11,7 +11,7 @@ class OrvaleSkinData : public ::testing::TestWithParam<int> {
   static void SetUpTestSuite() { orvale = new StoredOrvale; }
   static void TearDownTestSuite() { delete orvale; }
 
-  static std::unique_ptr<TacSkinData> Load(int ppi, TacExtBordersMode mode = ebmFull) {
+  static TacSkinData* Load(int ppi, TacExtBordersMode mode = ebmFull) {
     return orvale->Load(ppi, mode);
   }
 

@@ -2,33 +2,27 @@
 #include <memory>
 #include <string>
 
-#include "skin/SkinData.h"
+#include "loader/OpenedSkin.h"
 
-// The stored Orvale skin as the main window carries it, read through the
-// engine as the manager does: one source and master bitmap, skin data per PPI.
+// The stored Orvale skin as the main window carries it, opened as the
+// manager opens it: one source, master bitmap and palette, skin data per PPI.
 class StoredOrvale {
  public:
   StoredOrvale() {
     FStored.push_back(std::make_unique<TsStoredSkin>());
     FStored[0]->Name = "Orvale (internal)";
     FStored[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    FSource = LoadSkinSource("Orvale (internal)", "", "", FStored);
-    FMaster = LoadMasterBitmap(FSource.Options, FSource);
+    FSkin = TacOpenedSkin::FromStored(FStored, FStored[0]->Name, 96, {.ExtendedBorders = true});
   }
 
-  std::unique_ptr<TacSkinData> Load(int ppi, TacExtBordersMode mode = ebmFull) const {
-    auto data = std::make_unique<TacSkinData>(ppi);
-    TacSkinLoadContext context{FSource.Options, FSource, *FMaster};
-    context.ExtendedBorders = true;
-    context.ExtBordersMode = mode;
-    data->Load(context);
-    return data;
+  // Kept with the opened skin.
+  TacSkinData* Load(int ppi, TacExtBordersMode mode = ebmFull) const {
+    return &FSkin->Load(ppi, {.ExtBordersMode = mode, .ExtendedBorders = true});
   }
 
-  const TacWorkBitmap& Master() const { return *FMaster; }
+  const TacWorkBitmap& Master() const { return FSkin->MasterBitmap(); }
 
  private:
   TsStoredSkins FStored;
-  TacSkinSource FSource;
-  std::unique_ptr<TacWorkBitmap> FMaster;
+  std::unique_ptr<TacOpenedSkin> FSkin;
 };

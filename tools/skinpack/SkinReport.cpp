@@ -6,7 +6,7 @@
 #include "base/Exception.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
-#include "SkinOpen.h"
+#include "loader/OpenedSkin.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -25,9 +25,9 @@ std::string N(int64_t value) { return std::to_string(value); }
 }  // namespace
 
 void InspectSkin(const std::string& Skin, int PPI, std::ostream& out) {
-  const auto skin = LoadToolSkin(Skin, PPI);
-  const TacSkinSource& source = skin->Source;
-  TacSkinData& data = *skin->Data;
+  const auto skin = TacOpenedSkin::FromPath(Skin, PPI, {.ExtendedBorders = true});
+  const TMemIniFile& options = skin->Options();
+  TacSkinData& data = skin->Data();
 
   for (size_t i = 0; i < data.gd.size(); ++i) {
     const TsGeneralData& d = data.gd[i];
@@ -38,7 +38,7 @@ void InspectSkin(const std::string& Skin, int PPI, std::ostream& out) {
   for (size_t i = 0; i < data.ma.size(); ++i) {
     const TsMaskData& m = data.ma[i];
     // Generated images have no reference in the options.
-    const auto variant = FindElementVariant(source.Options, m.ClassName, m.PropertyName, data.PPI, data.ScaleValue);
+    const auto variant = FindElementVariant(options, m.ClassName, m.PropertyName, data.PPI, data.ScaleValue);
     const std::string normalized = variant ? NormalizeElementReference(UpperCase(variant->Value)) : std::string();
     Record(out, {"element", N(static_cast<int64_t>(i)), m.ClassName, m.PropertyName, normalized, N(m.ImageCount),
                  N(m.MaskType), N(m.ImgType), N(m.DrawMode), N(m.WL), N(m.WT), N(m.WR), N(m.WB), N(m.Width),

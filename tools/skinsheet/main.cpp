@@ -5,11 +5,11 @@
 
 #include "ContactSheet.h"
 #include "PngWrite.h"
-#include "SkinOpen.h"
 #include "ToolArguments.h"
 #include "base/ErrorBox.h"
 #include "base/Exception.h"
 #include "base/StrUtils.h"
+#include "loader/OpenedSkin.h"
 
 namespace {
 int Usage() {
@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
   }
   if (skin.empty()) return Usage();
   try {
-    const auto loaded = LoadToolSkin(skin, ppi);
-    SaveBitmapAsPng(*RenderContactSheet(*loaded->Data), out);
+    const auto loaded = TacOpenedSkin::FromPath(skin, ppi, {.ExtendedBorders = true});
+    SaveBitmapAsPng(*RenderContactSheet(loaded->Data()), out);
   } catch (const Exception& e) {
     std::cerr << "skinsheet: " << e.what() << "\n";
     return 1;

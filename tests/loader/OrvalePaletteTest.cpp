@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/ColorTransforms.h"
-#include "palette/SkinTransforms.h"
+#include "loader/OpenedSkin.h"
 
 namespace {
 
@@ -13,31 +13,21 @@ class OrvalePalette : public ::testing::Test {
     stored->push_back(std::make_unique<TsStoredSkin>());
     (*stored)[0]->Name = "Orvale (internal)";
     (*stored)[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    source = new TacSkinSource(LoadSkinSource("Orvale (internal)", "", "", *stored));
   }
-  static void TearDownTestSuite() {
-    delete source;
-    delete stored;
-  }
+  static void TearDownTestSuite() { delete stored; }
 
-  void SetUp() override {
-    master = LoadMasterBitmap(source->Options, *source);
-    data = std::make_unique<TacSkinData>(96);
-    data->Load(TacSkinLoadContext{source->Options, *source, *master});
+  static std::unique_ptr<TacOpenedSkin> Open(const TacSkinLoadInputs& inputs = {}) {
+    return TacOpenedSkin::FromStored(*stored, "Orvale (internal)", 96, inputs);
   }
 
   static TsStoredSkins* stored;
-  static TacSkinSource* source;
-  std::unique_ptr<TacWorkBitmap> master;
-  std::unique_ptr<TacSkinData> data;
-  TacSkinPalette palette;
 };
 
 TsStoredSkins* OrvalePalette::stored = nullptr;
-TacSkinSource* OrvalePalette::source = nullptr;
 
 TEST_F(OrvalePalette, StoredSkinColours) {
-  palette.Build(*data, source->Options);
+  const auto skin = Open();
+  const TacSkinPalette& palette = skin->Palette();
   const struct {
     TacPaletteColors Entry;
     TColor Expected;
@@ -61,14 +51,16 @@ TEST_F(OrvalePalette, StoredSkinColours) {
 
 // The skin keeps its close buttons (BIKEEPHUE=2) through a hue change.
 TEST_F(OrvalePalette, HueChangeKeepsTheCloseButtons) {
-  TColor shadow1 = 0;
-  InitSkinParams(palette, *data, source->Options, *master, shadow1, {30, 0, 0, 2});
-  const auto original = LoadMasterBitmap(source->Options, *source);
-  const auto rectOf = [&](const char* key) { return data->ma[static_cast<size_t>(data->GetMaskIndex(s_GlobalInfo, key))].R; };
+  const auto skin = Open({.HueOffset = 30});
+  const auto original = Open();
+  const TacSkinData& data = skin->Data();
+  const TacSkinPalette& palette = skin->Palette();
+  const auto rectOf = [&](const char* key) { return data.ma[static_cast<size_t>(data.GetMaskIndex(s_GlobalInfo, key))].R; };
   const auto changedIn = [&](const TRect& r) {
     int changed = 0;
     for (int32_t y = r.Top; y < r.Bottom; ++y)
-      for (int32_t x = r.Left; x < r.Right; ++x) changed += master->Pixel(x, y) != original->Pixel(x, y);
+      for (int32_t x = r.Left; x < r.Right; ++x)
+        changed += skin->MasterBitmap().Pixel(x, y) != original->MasterBitmap().Pixel(x, y);
     return changed;
   };
   EXPECT_EQ(changedIn(rectOf("BICONCLOSE")), 0);
