@@ -6,8 +6,8 @@
 #include "framework/Control.h"
 #include "framework/Messages.h"
 #include "graphics/Color.h"
-#include "paint/SkinPaint.h"
 #include "graphics/WorkBitmap.h"
+#include "paint/SkinPaint.h"
 
 class TacSkinData;
 class TsCommonData;

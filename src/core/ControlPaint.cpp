@@ -6,8 +6,8 @@
 #include "core/ParentBackground.h"
 #include "framework/WinControl.h"
 #include "graphics/ColorOps.h"
-#include "paint/SkinPaint.h"
 #include "graphics/ColorTransforms.h"
+#include "paint/SkinPaint.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -29,32 +29,16 @@ void PaintControlSection(TsCommonData* CommonData, const TacParentBG& ParentBG, 
                          TPoint Offset, const TRect& Rect, int32_t State) {
   if (!CommonData || !Bitmap || !CommonData->FCommonSkinData) return;
   const TacSkinData& skin = *CommonData->FCommonSkinData;
-  if (!skin.IsValidSkinIndex(CommonData->SkinIndex) || Rect.IsEmpty()) return;
-  if (Rect.Left < 0 || Rect.Top < 0 || Rect.Right > Bitmap->Width() || Rect.Bottom > Bitmap->Height()) return;
+  if (!skin.IsValidSkinIndex(CommonData->SkinIndex)) return;
+  const TacControlLook look{CustomColorOf(*CommonData, skin), &CommonData->FCustomBorder, UseParent};
+  const TacSectionBorder border =
+      PaintSectionLayers(CommonData->SkinIndex, ParentBG, skin, *Bitmap, Offset, Rect, State, &look);
+  if (border == sbNotPainted) return;
   const TsGeneralData& section = skin.gd[static_cast<size_t>(CommonData->SkinIndex)];
-  const int32_t state = std::max(0, std::min(State, section.States - 1));
-  const int32_t sectionState = std::min(state, 2);
-
-  PaintSectionBackground(CommonData->SkinIndex, ParentBG, sectionState, Rect, Offset, *Bitmap, skin, -1, -1,
-                         CustomColorOf(*CommonData, skin));
-  DrawSectionCorners(*Bitmap, Rect, section, sectionState, skin);
-
-  const TacParentBG bg = MovedParentBG(ParentBG, Offset, Rect);
-  bool recolour;
-  if (CommonData->FCustomBorder.IsChanged) {
-    const bool drawn = PaintColorBorder(*Bitmap, Rect, section, true, skin.PPI, &CommonData->FCustomBorder, bg,
-                                        sectionState, skin);
-    recolour = drawn || section.Props[static_cast<size_t>(sectionState)].Transparency == 0;
-  } else if (skin.IsValidImgIndex(section.BorderIndex)) {
-    const TsMaskData& border = skin.ma[static_cast<size_t>(section.BorderIndex)];
-    if (state != 0 || (border.DrawMode & 2) == 0) PaintBorderImage(*Bitmap, Rect, bg, UseParent, state, border, skin);
-    recolour = true;
-  } else if (section.Props[static_cast<size_t>(sectionState)].BorderColor != clFuchsia) {
-    const bool drawn = PaintColorBorder(*Bitmap, Rect, section, true, skin.PPI, nullptr, bg, sectionState, skin);
-    recolour = drawn || section.Props[static_cast<size_t>(sectionState)].Transparency == 0;
-  } else {
-    recolour = section.Props[static_cast<size_t>(sectionState)].Transparency < 100;
-  }
+  const int32_t state = std::clamp(std::min(State, section.States - 1), 0, 2);
+  const int32_t transparency = section.Props[static_cast<size_t>(state)].Transparency;
+  const bool recolour = border == sbImage || border == sbColor || (border == sbColorNotDrawn && transparency == 0) ||
+                        (border == sbNone && transparency < 100);
   if (recolour) Recolour(*CommonData, *Bitmap);
 }
 
@@ -66,7 +50,7 @@ void RefreshCorners(TsCommonData* CommonData, int32_t State, uint8_t Corners) {
   const TsGeneralData& section = skin.gd[static_cast<size_t>(CommonData->SkinIndex)];
   if (!skin.IsValidImgIndex(section.BorderIndex)) return;
   TsMaskData border = skin.ma[static_cast<size_t>(section.BorderIndex)];
-  if ((border.Cfg & 1) == 0) return;
+  if ((border.Cfg & cfgTransparentCorners) == 0) return;
   if (border.Bmp && border.ImageCount == 0) {
     border.ImageCount = 3;
     border.MaskType = 1;

@@ -6,9 +6,9 @@
 #include "core/SkinCommand.h"
 #include "framework/WinControl.h"
 #include "graphics/ColorOps.h"
+#include "graphics/ColorTransforms.h"
 #include "graphics/PixelFill.h"
 #include "paint/SkinPaint.h"
-#include "graphics/ColorTransforms.h"
 #include "skin/SkinData.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "loader/ManagerScaling.h"
-#include "palette/Palette.h"
 #include "loader/SkinCommonInfo.h"
+#include "palette/Palette.h"
 #include "skin/SkinData.h"
 #include "skin/SkinSources.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/Classes.h"
 #include "base/Sets.h"
+#include "framework/Classes.h"
 #include "loader/ManagerScaling.h"
 
 class TsSkinManager;

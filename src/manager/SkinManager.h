@@ -10,11 +10,11 @@
 #include "base/WinHandles.h"
 #include "framework/Classes.h"
 #include "framework/Strings.h"
+#include "loader/ManagerScaling.h"
+#include "loader/SkinLoader.h"
 #include "manager/EmbeddedFonts.h"
 #include "manager/ManagerOptions.h"
-#include "loader/ManagerScaling.h"
 #include "manager/SkinListController.h"
-#include "loader/SkinLoader.h"
 #include "manager/StoredSkinItems.h"
 
 class TControl;

@@ -41,6 +41,26 @@ class TacPaintBorderData {
 void PaintSection(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinData* SkinData, TacWorkBitmap* Bitmap,
                   TPoint Offset, const TRect& Rect, int32_t State);
 
+// What a control's section has that a plain one has not.
+struct TacControlLook {
+  TColor CustomColor = clFuchsia;                    // the background's colour instead of the section's; clFuchsia: none
+  const TacPaintBorderData* CustomBorder = nullptr;  // replaces the section's border while IsChanged
+  bool UseParent = true;                             // the border image's transparent corners show the parent
+};
+
+// The border a section was painted with; sbNotPainted when nothing was.
+enum TacSectionBorder { sbNotPainted, sbNone, sbImage, sbColor, sbColorNotDrawn };
+
+// The one pipeline behind PaintSection (Look null) and the control's
+// section painting: the state lowered to the section's States - 1, the
+// background and corner images (of at most state 2 for a control), then the
+// border. A control's border is its custom border while that is changed, a
+// colour border only when the state has a border colour, and both with their
+// corners limited to the control.
+TacSectionBorder PaintSectionLayers(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinData& SkinData,
+                                    TacWorkBitmap& Bitmap, TPoint Offset, const TRect& Rect, int32_t State,
+                                    const TacControlLook* Look);
+
 // The background only. TextureIndex -1 takes the state's texture; CustomColor
 // clFuchsia means none (a custom colour paints an opaque plain fill).
 void PaintSectionBackground(int32_t SkinIndex, const TacParentBG& ParentBG, int32_t State, const TRect& Rect,

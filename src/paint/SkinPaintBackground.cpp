@@ -38,7 +38,7 @@ void PaintOpaqueFill(TacWorkBitmap& bitmap, const TRect& rect, const FillInputs&
   const int32_t i = in.ImagePercent, g = in.GradientPercent;
   const TsMaskData* texture = i > 0 || g > 0 ? Texture(skin, in.TextureIndex) : nullptr;
   const TacWorkBitmap* textureImage = texture ? ElementImage(*texture, skin) : nullptr;
-  if (i + g == 100 && g >= 1 && g <= 99 && textureImage && texture->DrawMode == 0 && HasPoints(in.Gradient) &&
+  if (i + g == 100 && g >= 1 && g <= 99 && textureImage && texture->DrawMode == tpTile && HasPoints(in.Gradient) &&
       (*in.Gradient)[0].Mode < 2) {
     PaintTextureGradient(bitmap, rect, *in.Gradient, 255, i * 255 / 100,
                          Bounds(texture->R.Left, texture->R.Top, texture->Width, texture->Height), *textureImage);
@@ -164,7 +164,7 @@ void PaintSectionBackground(int32_t SkinIndex, const TacParentBG& ParentBG, int3
   if (TextureIndex < 0) TextureIndex = props.TextureIndex;
   const int32_t overlay = state > 0 && HotTextureIndex >= 0 ? HotTextureIndex : TextureIndex;
   const TsMaskData* texture = Texture(SkinData, overlay);
-  if (texture && texture->MaskType > 0 && texture->DrawMode == 10) {
+  if (texture && texture->MaskType > 0 && texture->DrawMode == tpWholeTiles) {
     TRect area = r;
     FillTexture(Bitmap, area, *texture, bg, SkinData);
   }

@@ -14,7 +14,7 @@ class MaskedSink final : public TacNinePieceSink {
   MaskedSink(TacWorkBitmap& dest, const TacWorkBitmap& image, const TsMaskData& mask, const TacParentBG& bg,
              bool useParent)
       : Dest(dest), Image(image), MaskDy(mask.R.Height() / 2), Bg(bg),
-        CornerRule(MaskRuleFor(bg, useParent && (mask.Cfg & 3), mask.Cfg)), SideRule(MaskRuleFor(bg, false, mask.Cfg)) {}
+        CornerRule(MaskRuleFor(bg, useParent && (mask.Cfg & cfgCornerBits), mask.Cfg)), SideRule(MaskRuleFor(bg, false, mask.Cfg)) {}
 
   void Put(const TRect& src, TPoint dest, bool corner) override {
     CopyMaskedPiece(Dest, dest, Image, src, MaskDy, corner ? CornerRule : SideRule, Bg);
@@ -52,7 +52,7 @@ class KeyedSink final : public TacNinePieceSink {
  public:
   KeyedSink(TacWorkBitmap& dest, const TacWorkBitmap& image, const TsMaskData& mask, const TacParentBG& bg,
             bool useParent)
-      : Dest(dest), Image(image), Bg(bg), CornerParent(useParent && (mask.Cfg & 3)) {}
+      : Dest(dest), Image(image), Bg(bg), CornerParent(useParent && (mask.Cfg & cfgCornerBits)) {}
   void Put(const TRect& src, TPoint dest, bool corner) override {
     if (corner)
       CopyKeyed(Dest, Image, dest.X, dest.Y, Inclusive(src), clFuchsia, CornerParent, Bg);

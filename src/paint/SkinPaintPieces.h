@@ -82,8 +82,3 @@ class TacNinePieceSink {
 // with flag 1, stretched. Nothing for a rectangle narrower or lower than 2
 // pixels, in state 0 with flag 2, or when the middle of the frame is negative.
 void LayNinePieces(const TRect& rect, const TsMaskData& mask, int32_t state, TacNinePieceSink& sink);
-
-// Draw-mode flags of border and corner images.
-inline constexpr int16_t dmStretch = 1;
-inline constexpr int16_t dmHiddenInState0 = 2;
-inline constexpr int16_t dmDrawCentre = 4;

@@ -4,21 +4,38 @@
 
 void PaintSection(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinData* SkinData, TacWorkBitmap* Bitmap,
                   TPoint Offset, const TRect& Rect, int32_t State) {
-  if (!Bitmap || !SkinData || Rect.IsEmpty() || !SkinData->IsValidSkinIndex(SkinIndex)) return;
-  if (Rect.Left < 0 || Rect.Top < 0 || Rect.Right > Bitmap->Width() || Rect.Bottom > Bitmap->Height()) return;
-  const TsGeneralData& section = SkinData->gd[static_cast<size_t>(SkinIndex)];
+  if (!Bitmap || !SkinData) return;
+  PaintSectionLayers(SkinIndex, ParentBG, *SkinData, *Bitmap, Offset, Rect, State, nullptr);
+}
+
+TacSectionBorder PaintSectionLayers(int32_t SkinIndex, const TacParentBG& ParentBG, const TacSkinData& SkinData,
+                                    TacWorkBitmap& Bitmap, TPoint Offset, const TRect& Rect, int32_t State,
+                                    const TacControlLook* Look) {
+  if (Rect.IsEmpty() || !SkinData.IsValidSkinIndex(SkinIndex)) return sbNotPainted;
+  if (Rect.Left < 0 || Rect.Top < 0 || Rect.Right > Bitmap.Width() || Rect.Bottom > Bitmap.Height()) return sbNotPainted;
+  const TsGeneralData& section = SkinData.gd[static_cast<size_t>(SkinIndex)];
   const int32_t state = std::max(0, std::min(State, section.States - 1));
+  // Section data exist for states 0 to 2; further states only pick image frames.
+  const int32_t sectionState = Look ? std::min(state, 2) : state;
 
-  PaintSectionBackground(SkinIndex, ParentBG, state, Rect, Offset, *Bitmap, *SkinData, -1, -1, clFuchsia);
-
-  DrawSectionCorners(*Bitmap, Rect, section, state, *SkinData);
+  PaintSectionBackground(SkinIndex, ParentBG, sectionState, Rect, Offset, Bitmap, SkinData, -1, -1,
+                         Look ? Look->CustomColor : clFuchsia);
+  DrawSectionCorners(Bitmap, Rect, section, sectionState, SkinData);
 
   const TacParentBG bg = ParentAt(ParentBG, Offset, Rect);
-  if (SkinData->IsValidImgIndex(section.BorderIndex))
-    PaintBorderImage(*Bitmap, Rect, bg, true, state, SkinData->ma[static_cast<size_t>(section.BorderIndex)],
-                     *SkinData);
-  else
-    PaintColorBorder(*Bitmap, Rect, section, false, SkinData->PPI, nullptr, bg, state, *SkinData);
+  const auto colorBorder = [&](const TacPaintBorderData* custom) {
+    return PaintColorBorder(Bitmap, Rect, section, Look != nullptr, SkinData.PPI, custom, bg, sectionState, SkinData)
+               ? sbColor
+               : sbColorNotDrawn;
+  };
+  if (Look && Look->CustomBorder && Look->CustomBorder->IsChanged) return colorBorder(Look->CustomBorder);
+  if (SkinData.IsValidImgIndex(section.BorderIndex)) {
+    PaintBorderImage(Bitmap, Rect, bg, Look ? Look->UseParent : true, state,
+                     SkinData.ma[static_cast<size_t>(section.BorderIndex)], SkinData);
+    return sbImage;
+  }
+  if (Look && section.Props[static_cast<size_t>(sectionState)].BorderColor == clFuchsia) return sbNone;
+  return colorBorder(nullptr);
 }
 
 void DrawSectionCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TsGeneralData& Section, int32_t State,

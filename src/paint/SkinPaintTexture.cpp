@@ -56,7 +56,7 @@ class TilePainter {
 // code 10 fills what whole tiles leave with the parent.
 void FillMaskedTexture(TacWorkBitmap& dest, const TRect& area, const TsMaskData& mask, const TacWorkBitmap& image,
                        const TRect& frame, const TacParentBG& bg) {
-  const bool wholeOnly = mask.DrawMode == 10;
+  const bool wholeOnly = mask.DrawMode == tpWholeTiles;
   const int32_t w = frame.Width(), h = frame.Height();
   int64_t right = area.Right, bottom = area.Bottom;
   if (wholeOnly) {
@@ -100,7 +100,7 @@ void FillTexture(TacWorkBitmap& Bitmap, TRect& Area, const TsMaskData& MaskData,
   const int32_t w = frame.Width(), h = frame.Height();
   if (MaskData.MaskType > 0) {
     Area = NoUncoveredArea;
-    if (MaskData.DrawMode == 0 || MaskData.DrawMode == 10)
+    if (MaskData.DrawMode == tpTile || MaskData.DrawMode == tpWholeTiles)
       FillMaskedTexture(Bitmap, area, MaskData, *image, frame, ParentBG);
     return;
   }

@@ -1,3 +1,4 @@
+#include <span>
 #include <string>
 
 #include "base/Exception.h"
@@ -34,6 +35,98 @@ class PaletteReader {
 };
 
 bool NoColor(TColor c) { return c == -1 || c == clFuchsia; }
+
+// A palette entry read from a key of "GLOBALINFO", with the value it takes
+// when the key is missing; a default may follow entries read before it.
+struct PaletteKey {
+  TacPaletteColors Entry;
+  const char* Key;
+  TColor (*Default)(const TacPaletteArray& Palette);
+  bool WithAlpha = false;  // read in 64 bits: the button colours keep their alpha byte
+};
+
+template <TColor Value>
+TColor Fixed(const TacPaletteArray&) {
+  return Value;
+}
+template <TacPaletteColors Entry>
+TColor Same(const TacPaletteArray& Palette) {
+  return Palette[Entry];
+}
+TColor ButtonFace(const TacPaletteArray&) { return ColorToRGB(clBtnFace); }
+// The main colour mixed with Other, opaque.
+template <TColor Other, int32_t Weight>
+TColor MainMixed(const TacPaletteArray& Palette) {
+  return MixColors(Palette[pcMainColor], Other, Weight) | kOpaque;
+}
+TColor MainOpaque(const TacPaletteArray& Palette) { return Palette[pcMainColor] | kOpaque; }
+TColor EvenRow(const TacPaletteArray& Palette) { return MixColors(Palette[pcEditText], Palette[pcEditBG], 13); }
+
+// The skin-wide colours, read before the sections' colours.
+constexpr PaletteKey kSkinWideKeys[] = {
+    {pcMainColor, "COLOR", ButtonFace},
+    {pcLabelText, "FONTCOLOR", Fixed<0>},
+    {pcWebText, "TCBOTTOM", Fixed<clBlue>},
+    {pcWebTextHot, "TCTOP", Fixed<clRed>},
+    {pcBorder, "BORDERCOLOR", Fixed<0>},
+};
+
+// Read after the sections' colours, in this order.
+constexpr PaletteKey kEntryKeys[] = {
+    {pcEditText_Ok, "EDITTEXT_OK", Fixed<0x404000>},
+    {pcEditText_Warning, "EDITTEXT_WARN", Fixed<0x004C4C>},
+    {pcEditText_Alert, "EDITTEXT_ALERT", Fixed<0x00006C>},
+    {pcEditText_Caution, "EDITTEXT_ALERT", Fixed<0x00006C>},
+    {pcEditText_Bypassed, "EDITTEXT_ALERT", Fixed<0x00006C>},
+    {pcEditBG_Ok, "EDITBG_OK", Fixed<0xC9FFD2>},
+    {pcEditBG_Warning, "EDITBG_WARN", Fixed<0xBAFFFF>},
+    {pcEditBG_Alert, "EDITBG_ALERT", Fixed<0xDBDBFF>},
+    {pcEditBG_Caution, "EDITBG_ALERT", Fixed<0xDBDBFF>},
+    {pcEditBG_Bypassed, "EDITBG_ALERT", Fixed<0xDBDBFF>},
+    {pcEditText_Highlight1, "EDITTEXT_H1", Fixed<0>},
+    {pcEditText_Highlight2, "EDITTEXT_H2", Fixed<0>},
+    {pcEditText_Highlight3, "EDITTEXT_H3", Fixed<0>},
+    {pcEditText_Inverted, "EDITTEXT_INV", Same<pcEditBG>},
+    {pcEditBG_Inverted, "EDITBG_INV", Same<pcEditText>},
+    {pcEditBG_OddRow, "EDITBG_ODD", Same<pcEditBG>},
+    {pcEditBG_EvenRow, "EDITBG_EVEN", EvenRow},
+    {pcBtnColor1Active, "BTNCOLOR1ACTIVE", MainMixed<clWhite, 177>, true},
+    {pcBtnColor2Active, "BTNCOLOR2ACTIVE", MainOpaque, true},
+    {pcBtnBorderActive, "BTNBORDERACTIVE", Same<pcBorder>},
+    {pcBtnFontActive, "BTNFONTACTIVE", Same<pcLabelText>},
+    {pcBtnColor1Normal, "BTNCOLOR1NORMAL", MainOpaque, true},
+    {pcBtnColor2Normal, "BTNCOLOR2NORMAL", MainMixed<clBlack, 244>, true},
+    {pcBtnBorderNormal, "BTNBORDERNORMAL", Same<pcBorder>},
+    {pcBtnFontNormal, "BTNFONTNORMAL", Same<pcLabelText>},
+    {pcBtnColor1Pressed, "BTNCOLOR1PRESSED", MainMixed<clBlack, 233>, true},
+    {pcBtnColor2Pressed, "BTNCOLOR2PRESSED", MainMixed<clBlack, 233>, true},
+    {pcBtnBorderPressed, "BTNBORDERPRESSED", Same<pcBorder>},
+    {pcBtnFontPressed, "BTNFONTPRESSED", Same<pcLabelText>},
+    {pcBtnToneRed, "COLORTONERED", Fixed<0x9E9EFF>},
+    {pcBtnToneGreen, "COLORTONEGREEN", Fixed<0x7BD098>},
+    {pcBtnToneBlue, "COLORTONEBLUE", Fixed<0xFFEDC9>},
+    {pcBtnToneYellow, "COLORTONEYELLOW", Fixed<0xCAF3FF>},
+    {pcBtnToneRedActive, "COLORTONEREDACTIVE", Same<pcBtnToneRed>},
+    {pcBtnToneGreenActive, "COLORTONEGREENACTIVE", Same<pcBtnToneGreen>},
+    {pcBtnToneBlueActive, "COLORTONEBLUEACTIVE", Same<pcBtnToneBlue>},
+    {pcBtnToneYellowActive, "COLORTONEYELLOWACTIVE", Same<pcBtnToneYellow>},
+    {pcBtnRedText, "COLORTONEREDTEXT", Fixed<0x0000B4>},
+    {pcBtnGreenText, "COLORTONEGREENTEXT", Fixed<0x28851A>},
+    {pcBtnBlueText, "COLORTONEBLUETEXT", Fixed<0xAE7400>},
+    {pcBtnYellowText, "COLORTONEYELLOWTEXT", Fixed<0x0079B5>},
+    {pcBtnRedTextActive, "COLORTONEREDTEXTACTIVE", Same<pcBtnRedText>},
+    {pcBtnGreenTextActive, "COLORTONEGREENTEXTACTIVE", Same<pcBtnGreenText>},
+    // The mixed case of these two keys is part of the skin format.
+    {pcBtnBlueTextActive, "COLORTONEBLUETEXTActive", Same<pcBtnBlueText>},
+    {pcBtnYellowTextActive, "COLORTONEYELLOWTEXTActive", Same<pcBtnYellowText>},
+};
+
+void ReadKeys(const PaletteReader& Reader, std::span<const PaletteKey> Keys, TacPaletteArray& Palette) {
+  for (const PaletteKey& key : Keys) {
+    const TColor def = key.Default(Palette);
+    Palette[key.Entry] = key.WithAlpha ? Reader.Global64(key.Key, def) : Reader.Global(key.Key, def);
+  }
+}
 }  // namespace
 
 TacSkinPalette::TacSkinPalette() : SysInactiveBorderColor(ColorToRGB(clInactiveBorder)) {}
@@ -43,12 +136,7 @@ void TacSkinPalette::Clear() { SkinData = nullptr; }
 void TacSkinPalette::Build(const TacSkinData& Data, const TMemIniFile& Options) {
   const PaletteReader r(Data, Options);
   TacPaletteArray& p = Palette;
-
-  p[pcMainColor] = r.Global("COLOR", ColorToRGB(clBtnFace));
-  p[pcLabelText] = r.Global("FONTCOLOR", 0);
-  p[pcWebText] = r.Global("TCBOTTOM", clBlue);
-  p[pcWebTextHot] = r.Global("TCTOP", clRed);
-  p[pcBorder] = r.Global("BORDERCOLOR", 0);
+  ReadKeys(r, kSkinWideKeys, p);
 
   const TsGeneralData* edit = r.Section("EDIT");
   p[pcEditText] = ColorToRGB(edit ? edit->Props[0].FontColor.Color : clWindowText);
@@ -82,56 +170,7 @@ void TacSkinPalette::Build(const TacSkinData& Data, const TMemIniFile& Options) 
     p[pcSelectionText_Focused] = p[pcSelectionText];
   }
 
-  p[pcEditText_Ok] = r.Global("EDITTEXT_OK", 0x404000);
-  p[pcEditText_Warning] = r.Global("EDITTEXT_WARN", 0x004C4C);
-  p[pcEditText_Alert] = r.Global("EDITTEXT_ALERT", 0x00006C);
-  p[pcEditText_Caution] = r.Global("EDITTEXT_ALERT", 0x00006C);
-  p[pcEditText_Bypassed] = r.Global("EDITTEXT_ALERT", 0x00006C);
-  p[pcEditBG_Ok] = r.Global("EDITBG_OK", 0xC9FFD2);
-  p[pcEditBG_Warning] = r.Global("EDITBG_WARN", 0xBAFFFF);
-  p[pcEditBG_Alert] = r.Global("EDITBG_ALERT", 0xDBDBFF);
-  p[pcEditBG_Caution] = r.Global("EDITBG_ALERT", 0xDBDBFF);
-  p[pcEditBG_Bypassed] = r.Global("EDITBG_ALERT", 0xDBDBFF);
-  p[pcEditText_Highlight1] = r.Global("EDITTEXT_H1", 0);
-  p[pcEditText_Highlight2] = r.Global("EDITTEXT_H2", 0);
-  p[pcEditText_Highlight3] = r.Global("EDITTEXT_H3", 0);
-
-  p[pcEditText_Inverted] = r.Global("EDITTEXT_INV", p[pcEditBG]);
-  p[pcEditBG_Inverted] = r.Global("EDITBG_INV", p[pcEditText]);
-  p[pcEditBG_OddRow] = r.Global("EDITBG_ODD", p[pcEditBG]);
-  p[pcEditBG_EvenRow] = r.Global("EDITBG_EVEN", MixColors(p[pcEditText], p[pcEditBG], 13));
-
-  const TColor main = p[pcMainColor];
-  p[pcBtnColor1Active] = r.Global64("BTNCOLOR1ACTIVE", MixColors(main, clWhite, 177) | kOpaque);
-  p[pcBtnColor2Active] = r.Global64("BTNCOLOR2ACTIVE", main | kOpaque);
-  p[pcBtnBorderActive] = r.Global("BTNBORDERACTIVE", p[pcBorder]);
-  p[pcBtnFontActive] = r.Global("BTNFONTACTIVE", p[pcLabelText]);
-  p[pcBtnColor1Normal] = r.Global64("BTNCOLOR1NORMAL", main | kOpaque);
-  p[pcBtnColor2Normal] = r.Global64("BTNCOLOR2NORMAL", MixColors(main, clBlack, 244) | kOpaque);
-  p[pcBtnBorderNormal] = r.Global("BTNBORDERNORMAL", p[pcBorder]);
-  p[pcBtnFontNormal] = r.Global("BTNFONTNORMAL", p[pcLabelText]);
-  p[pcBtnColor1Pressed] = r.Global64("BTNCOLOR1PRESSED", MixColors(main, clBlack, 233) | kOpaque);
-  p[pcBtnColor2Pressed] = r.Global64("BTNCOLOR2PRESSED", MixColors(main, clBlack, 233) | kOpaque);
-  p[pcBtnBorderPressed] = r.Global("BTNBORDERPRESSED", p[pcBorder]);
-  p[pcBtnFontPressed] = r.Global("BTNFONTPRESSED", p[pcLabelText]);
-
-  p[pcBtnToneRed] = r.Global("COLORTONERED", 0x9E9EFF);
-  p[pcBtnToneGreen] = r.Global("COLORTONEGREEN", 0x7BD098);
-  p[pcBtnToneBlue] = r.Global("COLORTONEBLUE", 0xFFEDC9);
-  p[pcBtnToneYellow] = r.Global("COLORTONEYELLOW", 0xCAF3FF);
-  p[pcBtnToneRedActive] = r.Global("COLORTONEREDACTIVE", p[pcBtnToneRed]);
-  p[pcBtnToneGreenActive] = r.Global("COLORTONEGREENACTIVE", p[pcBtnToneGreen]);
-  p[pcBtnToneBlueActive] = r.Global("COLORTONEBLUEACTIVE", p[pcBtnToneBlue]);
-  p[pcBtnToneYellowActive] = r.Global("COLORTONEYELLOWACTIVE", p[pcBtnToneYellow]);
-  p[pcBtnRedText] = r.Global("COLORTONEREDTEXT", 0x0000B4);
-  p[pcBtnGreenText] = r.Global("COLORTONEGREENTEXT", 0x28851A);
-  p[pcBtnBlueText] = r.Global("COLORTONEBLUETEXT", 0xAE7400);
-  p[pcBtnYellowText] = r.Global("COLORTONEYELLOWTEXT", 0x0079B5);
-  p[pcBtnRedTextActive] = r.Global("COLORTONEREDTEXTACTIVE", p[pcBtnRedText]);
-  p[pcBtnGreenTextActive] = r.Global("COLORTONEGREENTEXTACTIVE", p[pcBtnGreenText]);
-  // The mixed case of these two keys is part of the skin format.
-  p[pcBtnBlueTextActive] = r.Global("COLORTONEBLUETEXTActive", p[pcBtnBlueText]);
-  p[pcBtnYellowTextActive] = r.Global("COLORTONEYELLOWTEXTActive", p[pcBtnYellowText]);
+  ReadKeys(r, kEntryKeys, p);
 
   const TColor grid = r.Global("GRIDLINE", -1);
   p[pcGrid] = grid == -1 ? MixColors(p[pcEditText], p[pcEditBG], 30) : grid;

@@ -155,6 +155,16 @@ void TacSkinData::LoadMetrics(const TacSkinLoadContext& Context) {
 
 void TacSkinData::LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix,
                                   bool Shadow) {
+  ReadOuterEffect(Context, Effect, Prefix, Shadow);
+  const std::string maskKey = std::string(Prefix) + "MASK";
+  std::array<int32_t, 4> derivedWidths{-1, -1, -1, -1};
+  if (Effect.Source == 1) Effect.Mask = LoadOuterMask(Context, maskKey);
+  if (Effect.Source == 2) Effect.Mask = MakeOuterMask(Effect, maskKey, derivedWidths);
+  ReadOuterWidths(Context, Effect, Prefix, derivedWidths);
+}
+
+void TacSkinData::ReadOuterEffect(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix,
+                                  bool Shadow) const {
   const TMemIniFile& ini = Context.Options;
   const std::string p = Prefix;
   const auto plain = [&](const char* key, int32_t def) { return ini.ReadInteger(s_GlobalInfo, p + key, def); };
@@ -178,94 +188,78 @@ void TacSkinData::LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffDa
   Effect.Source = plain("SOURCE", 2);
   Effect.Opacity = plain("OPACITY", Shadow ? 60 : 200);
   Effect.Mask = -1;
-  if (Effect.Source == 1) {
-    // An element of GLOBALINFO: its own scale variant, else the plain one
-    // scaled with the lengths of this resolution.
-    const std::string key = p + "MASK";
-    std::string value;
-    bool own = false;
-    if (ScaleValue > 0) {
-      value = ini.ReadString(s_GlobalInfo, key + acScaleSuffixes[ScaleValue], "");
-      own = !value.empty();
-    }
-    if (!own) value = ini.ReadString(s_GlobalInfo, key, "");
-    if (!value.empty()) {
-      const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(value)));
-      std::unique_ptr<TacWorkBitmap> decoded;
-      const TacWorkBitmap* image = &Context.MasterBitmap;
-      TRect area{ref.Left, ref.Top, ref.Right, ref.Bottom};
-      if (!ref.FileName.empty()) {
-        const auto bytes = Context.Source.ReadSkinFile(ref.FileName);
-        if (bytes) decoded = std::move(DecodeSkinImage(*bytes, ref.FileName).Bitmap);
-        image = decoded.get();
-        if (image && area.IsEmpty()) area = image->BoundsRect();
-      }
-      if (image && IsInsideImage(area, *image)) {
-        std::unique_ptr<TacWorkBitmap> cut = CopyImageArea(*image, area);
-        TsMaskData mask;
-        mask.ClassName = s_GlobalInfo;
-        mask.PropertyName = key;
-        mask.SkinIndex = GetSkinIndex(s_GlobalInfo);
-        mask.ImageCount = static_cast<int16_t>(std::max(1, ref.ImageCount));
-        mask.MaskType = static_cast<int16_t>(ref.MaskType);
-        mask.ImgType = static_cast<TacImgType>(ref.ImgType);
-        mask.DrawMode = static_cast<int16_t>(ref.DrawMode);
-        mask.WL = static_cast<int16_t>(ref.WL);
-        mask.WT = static_cast<int16_t>(ref.WT);
-        mask.WR = static_cast<int16_t>(ref.WR);
-        mask.WB = static_cast<int16_t>(ref.WB);
-        mask.MulPPi = mask.DivPPI = PPI;
-        if (!own && ScaleValue > 0) {
-          auto scaledImage = std::make_unique<TacWorkBitmap>();
-          ResampleBitmap(*cut, *scaledImage, rule.ScaleInt(cut->Width()), rule.ScaleInt(cut->Height()), rfBox);
-          if (!scaledImage->Empty()) cut = std::move(scaledImage);
-          mask.WL = static_cast<int16_t>(rule.ScaleInt(mask.WL));
-          mask.WT = static_cast<int16_t>(rule.ScaleInt(mask.WT));
-          mask.WR = static_cast<int16_t>(rule.ScaleInt(mask.WR));
-          mask.WB = static_cast<int16_t>(rule.ScaleInt(mask.WB));
-        }
-        mask.R = cut->BoundsRect();
-        mask.Bmp = cut.get();
-        BmpArray.push_back(TacBmpData{PPI, PPI, mask.MaskType, std::string(s_GlobalInfo) + "-" + key, {},
-                                      std::move(cut), mask.R, {}, false});
-        ma.push_back(std::move(mask));
-        Effect.Mask = static_cast<int32_t>(ma.size()) - 1;
-      }
-    }
+}
+
+int32_t TacSkinData::LoadOuterMask(const TacSkinLoadContext& Context, const std::string& Key) {
+  // An element of GLOBALINFO: its own scale variant, else the plain one
+  // scaled with the lengths of this resolution.
+  const TMemIniFile& ini = Context.Options;
+  std::string value;
+  bool own = false;
+  if (ScaleValue > 0) {
+    value = ini.ReadString(s_GlobalInfo, Key + acScaleSuffixes[ScaleValue], "");
+    own = !value.empty();
   }
+  if (!own) value = ini.ReadString(s_GlobalInfo, Key, "");
+  if (value.empty()) return -1;
+  const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(value)));
+  std::unique_ptr<TacWorkBitmap> decoded;
+  const TacWorkBitmap* image = &Context.MasterBitmap;
+  TRect area{ref.Left, ref.Top, ref.Right, ref.Bottom};
+  if (!ref.FileName.empty()) {
+    const auto bytes = Context.Source.ReadSkinFile(ref.FileName);
+    if (bytes) decoded = std::move(DecodeSkinImage(*bytes, ref.FileName).Bitmap);
+    image = decoded.get();
+    if (image && area.IsEmpty()) area = image->BoundsRect();
+  }
+  if (!image || !IsInsideImage(area, *image)) return -1;
+  std::unique_ptr<TacWorkBitmap> cut = CopyImageArea(*image, area);
+  TsMaskData mask = ElementMask(ref, s_GlobalInfo, Key, GetSkinIndex(s_GlobalInfo));
+  if (!own && ScaleValue > 0) {
+    const TacScaleRule rule = ScaleRule(Context);
+    auto scaledImage = std::make_unique<TacWorkBitmap>();
+    ResampleBitmap(*cut, *scaledImage, rule.ScaleInt(cut->Width()), rule.ScaleInt(cut->Height()), rfBox);
+    if (!scaledImage->Empty()) cut = std::move(scaledImage);
+    mask.WL = static_cast<int16_t>(rule.ScaleInt(mask.WL));
+    mask.WT = static_cast<int16_t>(rule.ScaleInt(mask.WT));
+    mask.WR = static_cast<int16_t>(rule.ScaleInt(mask.WR));
+    mask.WB = static_cast<int16_t>(rule.ScaleInt(mask.WB));
+  }
+  return AddImageMask(std::move(mask), std::move(cut), {});
+}
+
+int32_t TacSkinData::MakeOuterMask(const TacOutEffData& Effect, const std::string& Key,
+                                   std::array<int32_t, 4>& DerivedWidths) {
+  const auto shadow = MakeShadowTemplate(0, Effect.Radius, 0, true, true, Effect.Blur, Effect.OffsetL + Effect.OffsetR,
+                                         Effect.OffsetT + Effect.OffsetB);
+  const int32_t w = shadow->Width(), h = shadow->Height();
+  DerivedWidths = {(w + Effect.OffsetL - Effect.OffsetR - 1) / 2, (h + Effect.OffsetT - Effect.OffsetB - 1) / 2,
+                   (w + Effect.OffsetR - Effect.OffsetL - 1) / 2, (h + Effect.OffsetB - Effect.OffsetT - 1) / 2};
+  TsMaskData mask;
+  mask.ClassName = s_GlobalInfo;
+  mask.PropertyName = Key;
+  mask.SkinIndex = GetSkinIndex(s_GlobalInfo);
+  mask.ImageCount = 1;
+  mask.MaskType = 1;
+  mask.DrawMode = dmStretch;
+  return AddImageMask(std::move(mask),
+                      OuterImage(*shadow, false, Effect.ColorL, Effect.ColorT, Effect.ColorR, Effect.ColorB),
+                      "OuterCalc");
+}
+
+void TacSkinData::ReadOuterWidths(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix,
+                                  const std::array<int32_t, 4>& DerivedWidths) {
   // Widths written in the skin follow the resolution; widths taken from a
   // generated image already have its size.
+  const TacScaleRule rule = ScaleRule(Context);
   const auto width = [&](const char* key, int32_t derived) {
-    const int32_t value = plain(key, -1);
+    const int32_t value = Context.Options.ReadInteger(s_GlobalInfo, std::string(Prefix) + key, -1);
     return value == -1 && derived >= 0 ? derived : rule.ScaleInt(value);
   };
-  std::array<int32_t, 4> derived{-1, -1, -1, -1};
-  if (Effect.Source == 2) {
-    const auto shadow = MakeShadowTemplate(0, Effect.Radius, 0, true, true, Effect.Blur,
-                                           Effect.OffsetL + Effect.OffsetR, Effect.OffsetT + Effect.OffsetB);
-    const int32_t w = shadow->Width(), h = shadow->Height();
-    derived = {(w + Effect.OffsetL - Effect.OffsetR - 1) / 2, (h + Effect.OffsetT - Effect.OffsetB - 1) / 2,
-               (w + Effect.OffsetR - Effect.OffsetL - 1) / 2, (h + Effect.OffsetB - Effect.OffsetT - 1) / 2};
-    auto image = OuterImage(*shadow, false, Effect.ColorL, Effect.ColorT, Effect.ColorR, Effect.ColorB);
-    TsMaskData mask;
-    mask.ClassName = s_GlobalInfo;
-    mask.PropertyName = p + "MASK";
-    mask.SkinIndex = GetSkinIndex(s_GlobalInfo);
-    mask.R = image->BoundsRect();
-    mask.ImageCount = 1;
-    mask.MaskType = 1;
-    mask.DrawMode = 1;
-    mask.MulPPi = mask.DivPPI = PPI;
-    mask.Bmp = image.get();
-    BmpArray.push_back(TacBmpData{PPI, PPI, 1, std::string(s_GlobalInfo) + "-" + mask.PropertyName, "OuterCalc",
-                                  std::move(image), mask.R, {}, false});
-    ma.push_back(std::move(mask));
-    Effect.Mask = static_cast<int32_t>(ma.size()) - 1;
-  }
-  Effect.WidthL = width("WIDTHL", derived[0]);
-  Effect.WidthT = width("WIDTHT", derived[1]);
-  Effect.WidthR = width("WIDTHR", derived[2]);
-  Effect.WidthB = width("WIDTHB", derived[3]);
+  Effect.WidthL = width("WIDTHL", DerivedWidths[0]);
+  Effect.WidthT = width("WIDTHT", DerivedWidths[1]);
+  Effect.WidthR = width("WIDTHR", DerivedWidths[2]);
+  Effect.WidthB = width("WIDTHB", DerivedWidths[3]);
   if (Effect.Mask >= 0 && Effect.Source == 2) {
     TsMaskData& mask = ma[static_cast<size_t>(Effect.Mask)];
     mask.WL = static_cast<int16_t>(Effect.WidthL);
@@ -273,6 +267,16 @@ void TacSkinData::LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffDa
     mask.WR = static_cast<int16_t>(Effect.WidthR);
     mask.WB = static_cast<int16_t>(Effect.WidthB);
   }
+}
+
+int32_t TacSkinData::AddImageMask(TsMaskData Mask, std::unique_ptr<TacWorkBitmap> Image, const std::string& FileName) {
+  Mask.R = Image->BoundsRect();
+  Mask.Bmp = Image.get();
+  Mask.MulPPi = Mask.DivPPI = PPI;
+  BmpArray.push_back(TacBmpData{PPI, PPI, Mask.MaskType, Mask.ClassName + "-" + Mask.PropertyName, FileName,
+                                std::move(Image), Mask.R, {}, false});
+  ma.push_back(std::move(Mask));
+  return static_cast<int32_t>(ma.size()) - 1;
 }
 
 TacConstElementData TacSkinData::ConstElement(std::initializer_list<const char*> Names) const {
@@ -381,27 +385,21 @@ int32_t TacSkinData::AddOuterImage(int32_t r) {
   const auto shadow =
       MakeShadowTemplate(d.OuterColorL, d.OuterRadius, 0, true, true, d.OuterBlur, left + right, top + bottom);
   const int32_t w = shadow->Width(), h = shadow->Height();
-  auto image = OuterImage(*shadow, d.OuterMode == 3, d.OuterColorL, d.OuterColorT, d.OuterColorR, d.OuterColorB);
   TsMaskData mask;
   mask.ClassName = d.ClassName;
   mask.PropertyName = "OUTERMASK";
   mask.SkinIndex = r;
-  mask.R = image->BoundsRect();
   mask.ImageCount = 1;
   mask.MaskType = 1;
-  mask.DrawMode = 1;
+  mask.DrawMode = dmStretch;
   mask.ImgType = itisaBorder;
   mask.WL = static_cast<int16_t>((w + left - right) / 2);
   mask.WR = static_cast<int16_t>((w + right - left) / 2);
   mask.WT = static_cast<int16_t>((h + top - bottom) / 2);
   mask.WB = static_cast<int16_t>((h + bottom - top) / 2);
-  mask.MulPPi = mask.DivPPI = PPI;
-  mask.Bmp = image.get();
-  const auto index = static_cast<int32_t>(ma.size());
-  BmpArray.push_back(TacBmpData{PPI, PPI, 1, d.ClassName + "-OUTERMASK", "Outer" + std::to_string(index),
-                                std::move(image), mask.R, {}, false});
-  ma.push_back(std::move(mask));
-  return index;
+  return AddImageMask(std::move(mask),
+                      OuterImage(*shadow, d.OuterMode == 3, d.OuterColorL, d.OuterColorT, d.OuterColorR, d.OuterColorB),
+                      "Outer" + std::to_string(ma.size()));
 }
 
 void TacSkinData::InitMaskIndexes(const TacSkinLoadContext& Context) {

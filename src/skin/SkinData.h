@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/SkinGeneralData.h"
 #include "base/StrUtils.h"
+#include "skin/SkinGeneralData.h"
 #include "skin/SkinMasks.h"
 #include "skin/SkinOptions.h"
 #include "skin/SkinSections.h"
@@ -149,7 +149,17 @@ class TacSkinData : public TacSkinMasks {
   TacScaleRule ScaleRule(const TacSkinLoadContext& Context) const;
   TacScaleContext MetricContext(const TacSkinLoadContext& Context) const;
   void LoadMetrics(const TacSkinLoadContext& Context);
+  // The steps of an outer effect of extended borders: its values, its mask
+  // (an element of the skin, or generated), then its widths.
   void LoadOuterEffect(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix, bool Shadow);
+  void ReadOuterEffect(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix,
+                       bool Shadow) const;
+  int32_t LoadOuterMask(const TacSkinLoadContext& Context, const std::string& Key);
+  int32_t MakeOuterMask(const TacOutEffData& Effect, const std::string& Key, std::array<int32_t, 4>& DerivedWidths);
+  void ReadOuterWidths(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix,
+                       const std::array<int32_t, 4>& DerivedWidths);
+  // Adds a mask of an image of this resolution that loading made; its index.
+  int32_t AddImageMask(TsMaskData Mask, std::unique_ptr<TacWorkBitmap> Image, const std::string& FileName);
   TacConstElementData ConstElement(std::initializer_list<const char*> Names) const;
   template <class Match>
   int32_t WalkParents(int32_t SkinIndex, std::string_view SkinSection, bool StopAtCaller, Match match) const;

@@ -41,6 +41,24 @@ bool IsAlphaImageType(TacImgType type) {
 
 }  // namespace
 
+TsMaskData ElementMask(const TacElementRef& Ref, const std::string& Section, const std::string& Key,
+                       int32_t SkinIndex) {
+  TsMaskData mask;
+  mask.ClassName = Section;
+  mask.PropertyName = Key;
+  mask.SkinIndex = SkinIndex;
+  mask.R = {Ref.Left, Ref.Top, Ref.Right, Ref.Bottom};
+  mask.WL = Short(Ref.WL);
+  mask.WT = Short(Ref.WT);
+  mask.WR = Short(Ref.WR);
+  mask.WB = Short(Ref.WB);
+  mask.ImageCount = Short(Ref.ImageCount);
+  mask.MaskType = Short(Ref.MaskType);
+  mask.ImgType = static_cast<TacImgType>(Ref.ImgType);
+  mask.DrawMode = Short(Ref.DrawMode);
+  return mask;
+}
+
 std::unique_ptr<TacWorkBitmap> LoadMasterBitmap(const TMemIniFile& Options, const TacSkinSource& Source) {
   const std::string name = Options.ReadString(s_GlobalInfo, kMasterBitmapKey, "");
   const auto bytes = name.empty() ? std::nullopt : Source.ReadSkinFile(name);
@@ -88,19 +106,9 @@ int32_t GetScaledMaskData(const TacMaskSource& From, const std::string& SectionN
   if (found < 0) return -1;
 
   const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(value)));
-  MaskData = TsMaskData{};
-  MaskData.ClassName = SectionName;
-  MaskData.PropertyName = PropName;
-  MaskData.SkinIndex = 0;
-  MaskData.R = {ref.Left, ref.Top, ref.Right, ref.Bottom};
-  MaskData.WL = Short(ref.WL);
-  MaskData.WT = Short(ref.WT);
-  MaskData.WR = Short(ref.WR);
-  MaskData.WB = Short(ref.WB);
-  MaskData.ImageCount = Short(std::max(1, ref.ImageCount));
-  MaskData.MaskType = Short(ref.MaskType);
-  MaskData.ImgType = static_cast<TacImgType>(ref.ImgType);
-  MaskData.DrawMode = Short(ref.DrawMode);
+  MaskData = ElementMask(ref, SectionName, PropName, 0);
+  // This mask is never finished with the others, so a count of 0 becomes one frame here.
+  MaskData.ImageCount = std::max<int16_t>(1, MaskData.ImageCount);
   MaskData.MulPPi = MulPPI;
   MaskData.DivPPI = acScalePPI[found];
   Image.reset();
@@ -251,19 +259,7 @@ void TacSkinMasks::LoadElement(const TacMaskSource& From, const TMemIniFile& Ini
   if (!variant) return;
   const int32_t found = variant->Index;
   const TacElementRef ref = ParseNormalizedReference(NormalizeElementReference(UpperCase(variant->Value)));
-  TsMaskData mask;
-  mask.ClassName = Section;
-  mask.PropertyName = Key;
-  mask.SkinIndex = SkinIndex;
-  mask.R = {ref.Left, ref.Top, ref.Right, ref.Bottom};
-  mask.WL = Short(ref.WL);
-  mask.WT = Short(ref.WT);
-  mask.WR = Short(ref.WR);
-  mask.WB = Short(ref.WB);
-  mask.ImageCount = Short(ref.ImageCount);
-  mask.MaskType = Short(ref.MaskType);
-  mask.ImgType = static_cast<TacImgType>(ref.ImgType);
-  mask.DrawMode = Short(ref.DrawMode);
+  TsMaskData mask = ElementMask(ref, Section, Key, SkinIndex);
   mask.MulPPi = PPI;
   mask.DivPPI = acScalePPI[found];
 

@@ -12,11 +12,20 @@
 #include "skin/ElementReference.h"
 #include "skin/SkinSources.h"
 
-// Draw-mode flags that loading itself looks at.
-inline constexpr int16_t dmNeverRescale = 8;
-inline constexpr int16_t dmAlphaChannel = 16;
-// Cfg bit: a corner area of some frame holds transparent pixels.
+// DrawMode of a border or corner image is a set of flags.
+inline constexpr int16_t dmStretch = 1;         // sides and centre are stretched, not tiled
+inline constexpr int16_t dmHiddenInState0 = 2;  // not drawn in state 0
+inline constexpr int16_t dmDrawCentre = 4;      // the centre piece is drawn
+inline constexpr int16_t dmNeverRescale = 8;    // loading keeps the image at its own resolution
+inline constexpr int16_t dmAlphaChannel = 16;   // the image carries its own alpha
+// DrawMode of a texture is a placement code instead (0 to 14); these two are
+// looked at outside the placement itself.
+inline constexpr int16_t tpTile = 0;         // tiles over the whole area
+inline constexpr int16_t tpWholeTiles = 10;  // whole tiles only; a masked one lies over the background
+// Cfg bit 0, set at load time: a corner area of some frame holds
+// transparent pixels. Painting asks for bit 0 or bit 1.
 inline constexpr uint32_t cfgTransparentCorners = 1;
+inline constexpr uint32_t cfgCornerBits = 3;
 
 // An image loaded for elements; the skin data owns it, masks refer to it.
 struct TacBmpData {
@@ -49,6 +58,13 @@ struct TsMaskData {
   int32_t Width = 0;
   int32_t Height = 0;
 };
+
+// An element's mask as its normalized reference describes it, before an
+// image is attached: rectangle, frames, mask rows, kind, draw mode and
+// margins, each limited to its field. ImageCount stays 0 when the reference
+// says 0: finishing the masks turns that into one frame with default margins.
+TsMaskData ElementMask(const TacElementRef& Ref, const std::string& Section, const std::string& Key,
+                       int32_t SkinIndex);
 
 // The master bitmap named by "MASTERBITMAP": 32-bit, key pixels (magenta)
 // with alpha 0, every other pixel of a source without alpha opaque. A skin

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixture.h"
-#include "paint/SkinPaintWin.h"
 #include "graphics/WorkBitmapDib.h"
+#include "paint/SkinPaintWin.h"
 
 namespace {
 TEST(PaintSectionToDC, PaintsAtTheRectanglesPlaceAndNowhereElse) {
