@@ -1,6 +1,8 @@
 #include "core/SkinCommand.h"
 
 #include "core/CommonData.h"
+#include "framework/Form.h"
+#include "framework/Screen.h"
 #include "framework/WinControl.h"
 
 namespace {
@@ -104,4 +106,16 @@ BOOL CALLBACK SendToDirectChild(HWND child, LPARAM context) {
 void BroadcastToChildWindows(HWND window, TMessage& message) {
   ChildWindowBroadcast broadcast{window, &message};
   EnumChildWindows(window, SendToDirectChild, reinterpret_cast<LPARAM>(&broadcast));
+}
+
+void SendToEveryForm(UINT message, WPARAM wParam, LPARAM lParam) {
+  std::vector<TCustomForm*> forms;
+  for (size_t i = 0; i < Screen().CustomFormCount(); ++i) forms.push_back(Screen().CustomForms(i));
+  for (TCustomForm* form : forms) {
+    if (form->ComponentState().Contains(TComponentStateItem::csDestroying)) continue;
+    if (form->HandleAllocated())
+      DirectSendMessage(form->Handle(), message, wParam, lParam);
+    else
+      form->Perform(message, wParam, lParam);
+  }
 }

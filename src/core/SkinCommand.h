@@ -137,3 +137,7 @@ void SetBroadcastFilter(TacBroadcastFilter filter);
 void BroadcastToChildControls(TWinControl* parent, TMessage& message);
 // Sends to the direct child windows only, in the system's enumeration order.
 void BroadcastToChildWindows(HWND window, TMessage& message);
+// Sends to every form of the application that is not being destroyed:
+// directly to those with a window, through Perform to the others. The list
+// of forms is taken first, so a receiver may add or free forms.
+void SendToEveryForm(UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,6 @@
 #include "manager/ManagerOptions.h"
 
 #include "core/SkinCommand.h"
-#include "manager/SkinManager.h"
 
 const std::array<const char*, acThirdListCount> acThirdListNames = {
     "ThirdEdits",       "ThirdButtons",      "ThirdBitBtns",      "ThirdCheckBoxes",  "ThirdComboBoxes",
@@ -45,10 +44,6 @@ const TIdentTable<TacScaleMode> kScaleModeIdents = {
 
 namespace {
 
-bool Quiet(TsSkinManager& Manager) {
-  return Manager.ComponentState().Contains(TComponentStateItem::csLoading) || Manager.NoAutoUpdate;
-}
-
 // A published field set straight from the definition.
 template <class T, class V, class Read>
 TPropertyInfo Field(V T::*Member, Read read) {
@@ -76,13 +71,13 @@ bool& OldGlyphsModeFlag() {
 void TacSkinEffects::SetAllowOuterEffects(bool Value) {
   if (FAllowOuterEffects == Value) return;
   FAllowOuterEffects = Value;
-  if (!Quiet(FManager)) FManager.RepaintForms(false);
+  if (!Quiet()) FManager.Repaint(false);
 }
 
 void TacSkinEffects::SetDiscoloredGlyphs(bool Value) {
   if (FDiscoloredGlyphs == Value) return;
   FDiscoloredGlyphs = Value;
-  if (!Quiet(FManager)) FManager.RepaintForms(false);
+  if (!Quiet()) FManager.Repaint(false);
 }
 
 bool TacButtonsSupport::OldGlyphsMode() { return OldGlyphsModeFlag(); }
@@ -90,47 +85,44 @@ bool TacButtonsSupport::OldGlyphsMode() { return OldGlyphsModeFlag(); }
 void TacButtonsSupport::SetOldGlyphsMode(bool Value) {
   if (OldGlyphsModeFlag() == Value) return;
   OldGlyphsModeFlag() = Value;
-  if (!Quiet(FManager)) FManager.RepaintForms(true);
+  if (!Quiet()) FManager.Repaint(true);
 }
 
 void TacScrollBarsSupport::SetButtonsSize(int32_t Value) {
   if (FButtonsSize == Value) return;
   FButtonsSize = Value;
-  if (!Quiet(FManager)) FManager.RepaintForms(true);
+  if (!Quiet()) FManager.Repaint(true);
 }
 
 void TacScrollBarsSupport::SetScrollSize(int32_t Value) {
   if (FScrollSize == Value) return;
   FScrollSize = Value;
-  if (!FManager.ComponentState().Contains(TComponentStateItem::csLoading))
-    FManager.BroadcastToForms(SK_SCROLLS_CHANGED, 0);
+  if (!FManager.IsLoading()) FManager.Broadcast(SK_SCROLLS_CHANGED, 0);
 }
 
 void TacOptions::SetChangeSysColors(bool Value) {
   if (FChangeSysColors == Value) return;
   FChangeSysColors = Value;
-  if (!FManager.ComponentState().Contains(TComponentStateItem::csLoading) && FManager.IsDefault() &&
-      FManager.IsActive())
-    FManager.SwitchSysColors(Value);
+  if (!FManager.IsLoading() && FManager.IsDefaultManager() && FManager.HasActiveSkin())
+    FManager.SwitchSystemColors(Value);
 }
 
 void TacOptions::SetDrawNonClientArea(bool Value) {
   if (FDrawNonClientArea == Value) return;
   FDrawNonClientArea = Value;
-  if (!FManager.ComponentState().Contains(TComponentStateItem::csLoading))
-    FManager.BroadcastToForms(SK_CLIENT_AREA, Value ? 1 : 0);
+  if (!FManager.IsLoading()) FManager.Broadcast(SK_CLIENT_AREA, Value ? 1 : 0);
 }
 
 void TacOptions::SetArrowsStyle(TacArrowsStyle Value) {
   if (FArrowsStyle == Value) return;
   FArrowsStyle = Value;
-  if (!Quiet(FManager) && FManager.IsActive()) FManager.UpdateSkin(true);
+  if (!Quiet() && FManager.HasActiveSkin()) FManager.Reskin(true);
 }
 
 void TacOptions::SetGroupBoxStyle(TacGroupBoxStyle Value) {
   if (FGroupBoxStyle == Value) return;
   FGroupBoxStyle = Value;
-  if (!Quiet(FManager) && FManager.IsActive()) FManager.UpdateSkin(true);
+  if (!Quiet() && FManager.HasActiveSkin()) FManager.Reskin(true);
 }
 
 const TClassInfo& TacManagerOptions::StaticClassInfo() {

@@ -1,6 +1,6 @@
 #pragma once
-// The option groups hung on the skin manager. Each tells its manager about
-// the changes that need more than storing the value.
+// The option groups hung on the skin manager. Each tells its manager, through
+// the manager's link, about the changes that need more than storing the value.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,17 +8,19 @@
 #include "base/Sets.h"
 #include "framework/Classes.h"
 #include "loader/ManagerScaling.h"
-
-class TsSkinManager;
+#include "manager/ManagerLink.h"
 
 // A group that belongs to one manager.
 class TacManagerOptions : public TPersistent {
   DECLARE_CLASS_INFO
  public:
-  explicit TacManagerOptions(TsSkinManager& Manager) : FManager(Manager) {}
+  explicit TacManagerOptions(const TacManagerLink& Manager) : FManager(Manager) {}
 
  protected:
-  TsSkinManager& FManager;
+  // A change that only stores the value: while loading or while updates are held.
+  bool Quiet() const { return FManager.IsLoading() || FManager.HoldsUpdates(); }
+
+  const TacManagerLink& FManager;
 };
 
 class TacSkinEffects : public TacManagerOptions {

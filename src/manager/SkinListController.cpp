@@ -2,17 +2,15 @@
 
 #include <algorithm>
 
-#include "base/StrUtils.h"
 #include "core/SkinCommand.h"
 #include "framework/WinControl.h"
-#include "manager/SkinManager.h"
 
 namespace {
 constexpr int32_t kLoaderInterval = 12;
 }
 
-TacSkinListController::TacSkinListController(TsSkinManager& Manager)
-    : FManager(Manager), FList(std::make_shared<TacSkinList>()), FTimer(std::make_unique<TTimer>(nullptr)) {
+TacSkinListController::TacSkinListController(const TacSkinListOwner& Owner)
+    : FOwner(Owner), FList(std::make_shared<TacSkinList>()), FTimer(std::make_unique<TTimer>(nullptr)) {
   FTimer->SetEnabled(false);
   FTimer->SetInterval(kLoaderInterval);
   FTimer->SetOnTimer([this](TObject*) { AddNext(); });
@@ -27,51 +25,52 @@ void TacSkinListController::MarkStale() {
 }
 
 void TacSkinListController::Refresh(bool Force) {
-  const TComponentState& state = FManager.ComponentState();
-  if (state.Contains(TComponentStateItem::csLoading) || state.Contains(TComponentStateItem::csDestroying)) return;
+  if (FOwner.ListFrozen()) return;
   if (FTimer->Enabled()) {
     if (!Force) return;
     FTimer->SetEnabled(false);
-    while (FNext < FPending.size()) FList->Add(FPending[FNext++], FManager.InternalSkins().Skins());
-    Finish();
+    AddRest();
     return;
   }
   if (!FNeedsRebuild) return;
-  if (ShareDefaultList()) return;
+  if (ShareList()) return;
   StartRebuild();
   if (Force) {
-    while (FNext < FPending.size()) FList->Add(FPending[FNext++], FManager.InternalSkins().Skins());
-    Finish();
+    AddRest();
   } else {
-    FManager.BroadcastToForms(SK_LIST_LOADED, 1);
+    FOwner.Broadcast(SK_LIST_LOADED, 1);
     FTimer->SetEnabled(true);
   }
 }
 
-bool TacSkinListController::ShareDefaultList() {
-  TsSkinManager* main = DefaultManager();
-  if (!main || main == &FManager || !SameText(main->SkinDirectory(), FManager.SkinDirectory())) return false;
-  TacSkinListController& other = main->SkinListController();
-  other.Refresh(true);
-  FList = other.FList;
+bool TacSkinListController::ShareList() {
+  TacSkinListController* other = FOwner.ListToShare();
+  if (!other || other == this) return false;
+  other->Refresh(true);
+  FList = other->FList;
   FNeedsRebuild = false;
   NotifyControls(SK_SKIN_LIST_CHANGED, false);
-  if (FManager.OnSkinListChanged) FManager.OnSkinListChanged(&FManager);
+  FOwner.ListChanged();
   return true;
 }
 
 void TacSkinListController::StartRebuild() {
   // A list shared with another manager is not ours to change.
   FList = std::make_shared<TacSkinList>();
-  FPending = FindListedSkins(FManager.InternalSkins().Skins(), FManager.GetFullSkinDirectory(), FManager.SkinsFilter());
+  FPending = FindListedSkins(FOwner.StoredSkins(), FOwner.SkinListDirectory(), FOwner.ListFilter());
   FNext = 0;
 }
 
 void TacSkinListController::AddNext() {
-  if (FNext < FPending.size()) FList->Add(FPending[FNext++], FManager.InternalSkins().Skins());
+  if (FNext < FPending.size()) FList->Add(FPending[FNext++], FOwner.StoredSkins());
   if (FNext < FPending.size()) return;
   FTimer->SetEnabled(false);
-  FManager.BroadcastToForms(SK_LIST_LOADED, 0);
+  FOwner.Broadcast(SK_LIST_LOADED, 0);
+  Finish();
+}
+
+void TacSkinListController::AddRest() {
+  while (FNext < FPending.size()) FList->Add(FPending[FNext++], FOwner.StoredSkins());
   Finish();
 }
 
@@ -80,7 +79,7 @@ void TacSkinListController::Finish() {
   FNext = 0;
   FNeedsRebuild = false;
   NotifyControls(SK_SKIN_LIST_CHANGED, false);
-  if (FManager.OnSkinListChanged) FManager.OnSkinListChanged(&FManager);
+  FOwner.ListChanged();
 }
 
 void TacSkinListController::RegisterControl(TControl* Control) {
@@ -96,8 +95,8 @@ void TacSkinListController::NotifyControls(int Command, bool Post) {
   for (TControl* control : controls) {
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (Post && windowed && windowed->HandleAllocated())
-      PostMessageW(windowed->Handle(), SM_SKINCOMMAND, MakeSkinCommand(Command), reinterpret_cast<LPARAM>(&FManager));
+      PostMessageW(windowed->Handle(), SM_SKINCOMMAND, MakeSkinCommand(Command), FOwner.NotificationParam);
     else
-      SendSkinCommandToControl(control, Command, reinterpret_cast<LPARAM>(&FManager));
+      SendSkinCommandToControl(control, Command, FOwner.NotificationParam);
   }
 }

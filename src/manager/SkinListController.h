@@ -1,19 +1,43 @@
 #pragma once
+#include <windows.h>
+
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/Timer.h"
 #include "loader/SkinList.h"
 
-class TsSkinManager;
 class TControl;
+class TacSkinListController;
+
+// What the skin list asks of the manager that owns it. The manager fills it
+// with its own answers; tests with recording ones.
+struct TacSkinListOwner {
+  // Loading or being destroyed: the list is not rebuilt now.
+  std::function<bool()> ListFrozen;
+  std::function<const TsStoredSkins&()> StoredSkins;
+  // The skin directory made absolute, with its separator.
+  std::function<std::string()> SkinListDirectory;
+  std::function<TacSkinsFilter()> ListFilter;
+  // The list of another manager that this one may share: the default
+  // manager's, when it reads the same directory; null otherwise.
+  std::function<TacSkinListController*()> ListToShare;
+  std::function<void(int Command, LPARAM lParam)> Broadcast;
+  // The list changed (the manager's OnSkinListChanged).
+  std::function<void()> ListChanged;
+  // What the controls that show the list receive as the lParam of its notifications.
+  LPARAM NotificationParam = 0;
+};
 
 // The manager's list of available skins. A rebuild adds one skin per
 // 12-millisecond tick of a message-loop timer, so that a long directory never
 // blocks the user interface; a forced rebuild adds the rest at once.
 class TacSkinListController {
  public:
-  explicit TacSkinListController(TsSkinManager& Manager);
+  // Owner must outlive the controller.
+  explicit TacSkinListController(const TacSkinListOwner& Owner);
   ~TacSkinListController();
 
   const TacSkinList& List() const { return *FList; }
@@ -31,13 +55,14 @@ class TacSkinListController {
   void SkinChanged();
 
  private:
-  bool ShareDefaultList();
+  bool ShareList();
   void StartRebuild();
   void AddNext();
+  void AddRest();
   void Finish();
   void NotifyControls(int Command, bool Post);
 
-  TsSkinManager& FManager;
+  const TacSkinListOwner& FOwner;
   std::shared_ptr<TacSkinList> FList;  // shared with managers of the same directory
   std::vector<TacSkinListSource> FPending;
   size_t FNext = 0;

@@ -92,7 +92,7 @@ TsSkinManager::TsSkinManager(TComponent* Owner)
   ClearSkinData();
   FSysFontScale = ScaleIndexOfPPI(Screen().PixelsPerInch());
   for (TStringList& list : ThirdLists) list.SetCaseSensitive(true);
-  FSkinListController = std::make_unique<TacSkinListController>(*this);
+  FSkinListController = std::make_unique<TacSkinListController>(FListOwner);
   if (!DefaultManagerSlot()) DefaultManagerSlot() = this;
   AfterConstruction();
 }
@@ -298,19 +298,58 @@ void TsSkinManager::ClearSkinData() {
   FEmbeddedFonts.Clear();
 }
 
+// What the option groups and the skin list may ask of the manager
+
+TacManagerLink TsSkinManager::MakeOptionsLink() {
+  return {.IsLoading = [this] { return Loading(); },
+          .HoldsUpdates = [this] { return NoAutoUpdate; },
+          .HasActiveSkin = [this] { return IsActive(); },
+          .IsDefaultManager = [this] { return IsDefault(); },
+          .Repaint = [this](bool DoLockForms) { RepaintForms(DoLockForms); },
+          .Broadcast = [this](int Command, LPARAM lParam) { BroadcastToForms(Command, lParam); },
+          .Reskin = [this](bool Repaint) { UpdateSkin(Repaint); },
+          .SwitchSystemColors = [this](bool On) { SwitchSysColors(On); }};
+}
+
+TacSkinListOwner TsSkinManager::MakeListOwner() {
+  return {.ListFrozen = [this] { return Loading() || ComponentState().Contains(TComponentStateItem::csDestroying); },
+          .StoredSkins = [this]() -> const TsStoredSkins& { return FInternalSkins.Skins(); },
+          .SkinListDirectory = [this] { return GetFullSkinDirectory(); },
+          .ListFilter = [this] { return FSkinsFilter; },
+          .ListToShare = [this]() -> TacSkinListController* {
+            TsSkinManager* main = DefaultManagerSlot();
+            if (!main || main == this || !SameText(main->SkinDirectory(), FSkinDirectory)) return nullptr;
+            return main->FSkinListController.get();
+          },
+          .Broadcast = [this](int Command, LPARAM lParam) { BroadcastToForms(Command, lParam); },
+          .ListChanged =
+              [this] {
+                if (OnSkinListChanged) OnSkinListChanged(this);
+              },
+          .NotificationParam = reinterpret_cast<LPARAM>(this)};
+}
+
 // Announcing
 
 void TsSkinManager::BroadcastToForms(int Command, LPARAM lParam, int Argument) {
-  std::vector<TCustomForm*> forms;
-  for (size_t i = 0; i < Screen().CustomFormCount(); ++i) forms.push_back(Screen().CustomForms(i));
-  for (TCustomForm* form : forms) {
-    if (form->ComponentState().Contains(TComponentStateItem::csDestroying)) continue;
-    const WPARAM wParam = MakeSkinCommand(Command, Argument);
-    if (form->HandleAllocated())
-      DirectSendMessage(form->Handle(), SM_SKINCOMMAND, wParam, lParam);
-    else
-      form->Perform(SM_SKINCOMMAND, wParam, lParam);
+  SendToEveryForm(SM_SKINCOMMAND, MakeSkinCommand(Command, Argument), lParam);
+}
+
+void TsSkinManager::RepaintForms(bool DoLockForms) {
+  if (!Designing()) BroadcastToForms(SK_STOP_ANIMATION, 0);
+  BroadcastToForms(SK_REFRESH, reinterpret_cast<LPARAM>(this), FUpdatedSectionNdx);
+  if (Loading() || !DoLockForms || NoAutoUpdate) return;
+  for (size_t i = 0; i < Screen().CustomFormCount(); ++i) {
+    TCustomForm* form = Screen().CustomForms(i);
+    if (form->HandleAllocated() && IsWindowVisible(form->Handle()))
+      RedrawWindow(form->Handle(), nullptr, nullptr,
+                   RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
   }
+}
+
+void TsSkinManager::UpdateSkinSection(const std::string& SectionName) {
+  const std::string name = UpperCase(SectionName);
+  BroadcastToForms(SK_SECTION_CHANGED, reinterpret_cast<LPARAM>(&name));
 }
 
 void TsSkinManager::SendNewSkin(bool Repaint) {
@@ -348,105 +387,8 @@ void TsSkinManager::SendRemoveSkin() {
   ManagerState.Exclude(TacManagerStateValue::msSkinRemoving);
 }
 
-// Skin editor preview
-
-void TsSkinManager::ApplyPreview() {
-  if (PreviewBuffer.Magic != acSkinEditorMagic) return;
-  const auto text = [](const char* field, size_t size) { return std::string(field, strnlen(field, size)); };
-  const TacSkinEditorData& p = PreviewBuffer;
-  const std::string name = text(p.Name1, sizeof p.Name1), section = text(p.Name2, sizeof p.Name2);
-  const std::string options = text(p.Data2, sizeof p.Data2);
-  SetSkinDirectory(text(p.Data1, sizeof p.Data1));
-  FPreviewOptions = &options;
-  if (!section.empty() && FHueOffset == 0 && FBrightness == 0 && FSaturation == 0) {
-    NoAutoUpdate = true;
-    SetSkinName(name);
-    NoAutoUpdate = false;
-    FPreviewOptions = nullptr;
-    FUpdatedSectionNdx = IsActive() ? std::max(0, CommonSkinData().GetSkinIndex(section)) : 0;
-    RepaintForms(true);
-    FUpdatedSectionNdx = 0;
-  } else {
-    BeginUpdate();
-    SetSkinName(name);
-    FPreviewOptions = nullptr;
-    EndUpdate(true, false);
-  }
-}
-
-// Scaling forms
-
-void TsSkinManager::UpdateScale(TWinControl* Ctrl, int32_t CurrentPPI, int32_t NewPPI) {
-  if (!Ctrl) return;
-  const TacScaleMode mode = FOptions.ScaleMode;
-  if (mode == smVCL && (NewPPI == 0 || NewPPI == CurrentPPI)) return;
-  if (NewPPI == 0) {
-    const LRESULT answer = SendSkinCommandToControl(Ctrl, SK_GET_PPI);
-    if (answer == -1) return;
-    CurrentPPI = answer == 0 ? 96 : static_cast<int32_t>(answer);
-    NewPPI = mode == smCustomPPI ? FOptions.PixelsPerInch : acScalePPI[GetScale()];
-  }
-  if (NewPPI == CurrentPPI || CurrentPPI <= 0 || NewPPI <= 0) return;
-
-  ManagerState.Include(TacManagerStateValue::msFormScaling);
-  auto* form = dynamic_cast<TCustomForm*>(Ctrl);
-  const int32_t clientWidth = MulDivRounded(Ctrl->ClientWidth(), NewPPI, CurrentPPI);
-  const int32_t clientHeight = MulDivRounded(Ctrl->ClientHeight(), NewPPI, CurrentPPI);
-  const bool animations = FEffects.AllowAnimation;
-  FEffects.AllowAnimation = false;
-  const HWND window = Ctrl->HandleAllocated() ? Ctrl->Handle() : nullptr;
-  const bool visible = window && IsWindowVisible(window);
-  RECT oldBounds{};
-  if (window) GetWindowRect(window, &oldBounds);
-  if (visible) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-
-  const int32_t left = Ctrl->Left(), top = Ctrl->Top();
-  Ctrl->ChangeScale(NewPPI, CurrentPPI);
-  if (form) {
-    form->SetClientWidth(clientWidth);
-    form->SetClientHeight(clientHeight);
-  } else {
-    Ctrl->SetBounds(left, top, Ctrl->Width() + clientWidth - Ctrl->ClientWidth(),
-                    Ctrl->Height() + clientHeight - Ctrl->ClientHeight());
-  }
-  if (form) form->SetPixelsPerInch(NewPPI);
-  SendSkinCommandToControl(Ctrl, SK_PPI_CHANGED, NewPPI);
-
-  if (visible) {
-    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    // What the window no longer covers must be drawn again by what lies beneath.
-    if (NewPPI < CurrentPPI) RedrawWindow(nullptr, &oldBounds, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-  }
-  FEffects.AllowAnimation = animations;
-  ManagerState.Exclude(TacManagerStateValue::msFormScaling);
-}
-
-void TsSkinManager::UpdateAllScale() {
-  std::vector<TCustomForm*> forms;
-  for (size_t i = 0; i < Screen().CustomFormCount(); ++i) forms.push_back(Screen().CustomForms(i));
-  for (TCustomForm* form : forms) UpdateScale(form, 96, 0);
-}
-
 void TsSkinManager::UpdateSkin(bool Repaint) {
   if (FActive) SendNewSkin(Repaint);
-}
-
-void TsSkinManager::RepaintForms(bool DoLockForms) {
-  if (!Designing()) BroadcastToForms(SK_STOP_ANIMATION, 0);
-  BroadcastToForms(SK_REFRESH, reinterpret_cast<LPARAM>(this), FUpdatedSectionNdx);
-  if (Loading() || !DoLockForms || NoAutoUpdate) return;
-  for (size_t i = 0; i < Screen().CustomFormCount(); ++i) {
-    TCustomForm* form = Screen().CustomForms(i);
-    if (form->HandleAllocated() && IsWindowVisible(form->Handle()))
-      RedrawWindow(form->Handle(), nullptr, nullptr,
-                   RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
-  }
-}
-
-void TsSkinManager::UpdateSkinSection(const std::string& SectionName) {
-  const std::string name = UpperCase(SectionName);
-  BroadcastToForms(SK_SECTION_CHANGED, reinterpret_cast<LPARAM>(&name));
 }
 
 void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation) {
@@ -456,6 +398,40 @@ void TsSkinManager::EndUpdate(bool Repaint, bool AllowAnimation) {
   UpdateSkin(Repaint);
   FAnimEffects.SkinChanging.Active = animation;
   if (OnAfterChange) OnAfterChange(this);
+}
+
+// The application font
+
+void TsSkinManager::StoreDefFont() {
+  if (!FDefFontName.empty()) return;
+  TCustomForm* main = Application().MainForm();
+  FDefFontName = main ? main->Font().Name() : TFont().Name();
+  if (FDefOldFontName.empty()) FDefOldFontName = FDefFontName;
+}
+
+void TsSkinManager::ChangeAppFont(const std::string& FontName, bool DoLockForms) {
+  StoreDefFont();
+  if (Designing() || FontName == FDefOldFontName) return;
+  ManagerState.Include(TacManagerStateValue::msFontChanging);
+  FNewFontName = FontName;
+  BroadcastToForms(SK_FONT_CHANGED, reinterpret_cast<LPARAM>(this));
+  if (OnFontChanged) OnFontChanged(this, FDefOldFontName, FontName);
+  FDefOldFontName = FontName;
+  if (DoLockForms) RepaintForms(false);
+  ManagerState.Exclude(TacManagerStateValue::msFontChanging);
+}
+
+void TsSkinManager::UpdateFontName(TControl* Ctrl) {
+  if (!Ctrl || Ctrl->ParentFont()) return;
+  StoreDefFont();
+  if (Ctrl->Font().Name() == FDefFontName && FDefOldFontName == FDefFontName) return;
+  if (auto* windowed = dynamic_cast<TWinControl*>(Ctrl)) {
+    if (!windowed->HandleAllocated()) return;
+  } else if (!Ctrl->Parent()) {
+    return;
+  }
+  const std::string& name = IsActive() && !FNewFontName.empty() ? FNewFontName : FDefFontName;
+  if (Ctrl->Font().Name() != name) Ctrl->Font().SetName(name);
 }
 
 // Setters
@@ -602,7 +578,7 @@ const TacSkinPalette* DefaultPalette() {
   return manager ? &manager->Palette() : nullptr;
 }
 
-bool ActiveFormVisible() {
+bool ActiveFormIsVisible() {
   const TCustomForm* form = Screen().ActiveCustomForm();
   return form && form->Visible();
 }
@@ -622,7 +598,7 @@ void TsSkinManager::UnInstallHook() {
 
 void TsSkinManager::SwitchSysColors(bool On) {
   if (On && IsDefault() && !Designing())
-    InstallSysColorHooks(DefaultPalette, ActiveFormVisible);
+    InstallSysColorHooks(DefaultPalette, ActiveFormIsVisible);
   else if (!On && SysColorHooksInstalled())
     UninstallSysColorHooks();
 }

@@ -188,6 +188,10 @@ class TsSkinManager : public TComponent {
   std::string GetFullSkinDirectory() const;
 
  private:
+  // What the option groups and the skin list may ask of the manager.
+  TacManagerLink MakeOptionsLink();
+  TacSkinListOwner MakeListOwner();
+
   bool Loading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
   bool Designing() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
   void AfterConstruction();
@@ -227,14 +231,16 @@ class TsSkinManager : public TComponent {
   std::string FDefFontName, FDefOldFontName, FNewFontName;
 
   TacEmbeddedFonts FEmbeddedFonts;
-  TacSkinEffects FEffects{*this};
+  TacManagerLink FLink = MakeOptionsLink();
+  TacSkinListOwner FListOwner = MakeListOwner();
+  TacSkinEffects FEffects{FLink};
   TacFonts FFonts;
   TsThirdPartyList FThirdParty;
   TsStoredSkinCollection FInternalSkins;
   TacMenuSupport FMenuSupport;
-  TacOptions FOptions{*this};
-  TacScrollBarsSupport FScrollsOptions{*this};
-  TacButtonsSupport FButtonsOptions{*this};
+  TacOptions FOptions{FLink};
+  TacScrollBarsSupport FScrollsOptions{FLink};
+  TacButtonsSupport FButtonsOptions{FLink};
   TacLabelsSupport FLabelsOptions;
   TacAnimEffects FAnimEffects;
   TacSkinLoader FLoader;

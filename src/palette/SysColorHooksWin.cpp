@@ -156,7 +156,7 @@ HookState& State() {
   return state;
 }
 
-const TacSkinPalette* Palette() {
+const TacSkinPalette* SubstitutePalette() {
   const HookState& s = State();
   return s.CurrentPalette ? s.CurrentPalette() : nullptr;
 }
@@ -170,14 +170,14 @@ uint32_t SystemSysColorQuery(int Index) { return SystemSysColor(Index); }
 
 DWORD WINAPI SkinGetSysColor(int Index) {
   const HookState& s = State();
-  if (const TacSkinPalette* palette = Palette(); palette && s.ActiveFormVisible && s.ActiveFormVisible())
+  if (const TacSkinPalette* palette = SubstitutePalette(); palette && s.ActiveFormVisible && s.ActiveFormVisible())
     if (const std::optional<TColor> color = palette->SysColor(Index)) return static_cast<DWORD>(*color);
   return SystemSysColor(Index);
 }
 
 HBRUSH WINAPI SkinGetSysColorBrush(int Index) {
   HookState& s = State();
-  if (const TacSkinPalette* palette = Palette())
+  if (const TacSkinPalette* palette = SubstitutePalette())
     if (const std::optional<TColor> color = palette->SysBrushColor(Index)) {
       const auto rgb = static_cast<COLORREF>(*color & 0x00FFFFFF);
       const std::lock_guard<std::mutex> guard(s.BrushesLock);
@@ -193,7 +193,7 @@ HBRUSH WINAPI SkinGetSysColorBrush(int Index) {
 
 HPEN WINAPI SkinCreatePen(int Style, int Width, COLORREF Color) {
   HookState& s = State();
-  if (const TacSkinPalette* palette = Palette())
+  if (const TacSkinPalette* palette = SubstitutePalette())
     Color = static_cast<COLORREF>(palette->PenColor(static_cast<TColor>(Color)));
   return s.CreatePenPatch.CallOriginal([&] { return s.SysCreatePen(Style, Width, Color); });
 }

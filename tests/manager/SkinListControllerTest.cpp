@@ -6,6 +6,69 @@
 
 namespace {
 
+// An owner of a list on a directory of its own, recording what the list tells it.
+struct FakeListOwner {
+  bool frozen = false;
+  TacSkinListController* shared = nullptr;
+  std::vector<std::string> heard;
+  TempDir dir;
+  TsStoredSkins stored;
+  const TacSkinListOwner owner{
+      .ListFrozen = [this] { return frozen; },
+      .StoredSkins = [this]() -> const TsStoredSkins& { return stored; },
+      .SkinListDirectory = [this] { return GetFullSkinDirectory(dir.Path(), ""); },
+      .ListFilter = [] { return TacSkinsFilter{TacSkinsFilterItem::sfiInternal, TacSkinsFilterItem::sfiExternal}; },
+      .ListToShare = [this] { return shared; },
+      .Broadcast = [this](int Command, LPARAM) { heard.push_back(Command == SK_LIST_LOADED ? "loading" : "other"); },
+      .ListChanged = [this] { heard.push_back("changed"); },
+      .NotificationParam = 1234};
+};
+
+TEST(SkinListOwner, AFrozenOwnerGetsNoRebuild) {
+  FakeListOwner owner;
+  owner.dir.WriteFile("One.asz", PackedFixture());
+  owner.frozen = true;
+  TacSkinListController list(owner.owner);
+  list.Refresh(true);
+  EXPECT_TRUE(list.NeedsRebuild());
+  EXPECT_TRUE(list.List().Items.empty());
+  owner.frozen = false;
+  list.Refresh(true);
+  EXPECT_FALSE(list.NeedsRebuild());
+  EXPECT_EQ(list.List().Items.size(), 1u);
+  EXPECT_EQ(owner.heard, std::vector<std::string>{"changed"});
+}
+
+TEST(SkinListOwner, AListOfferedByTheOwnerIsSharedNotRebuilt) {
+  FakeListOwner first, second;
+  first.dir.WriteFile("One.asz", PackedFixture());
+  first.dir.WriteFile("Two.asz", PackedFixture());
+  TacSkinListController original(first.owner), sharing(second.owner);
+  second.shared = &original;
+  original.Refresh(false);  // under way in the background
+  ASSERT_TRUE(original.Loading());
+  sharing.Refresh(false);
+  EXPECT_FALSE(original.Loading());  // finished at once for the one that shares it
+  EXPECT_EQ(&sharing.List(), &original.List());
+  EXPECT_EQ(sharing.List().Items.size(), 2u);
+  EXPECT_EQ(second.heard, std::vector<std::string>{"changed"});  // no loading of its own announced
+}
+
+TEST(SkinListOwner, ControlsHearTheOwnersParameter) {
+  FakeListOwner owner;
+  RecordingForm listener;
+  listener.Handle();
+  TacSkinListController list(owner.owner);
+  list.RegisterControl(&listener);
+  list.Refresh(true);
+  list.SkinChanged();
+  Application().ProcessMessages();  // a control with a window gets this one posted
+  list.UnregisterControl(&listener);
+  ASSERT_EQ(listener.Count(SK_SKIN_LIST_CHANGED), 1);
+  ASSERT_EQ(listener.Count(SK_SKIN_CHANGED), 1);
+  for (const RecordingForm::Command& c : listener.Received) EXPECT_EQ(c.LParam, 1234);
+}
+
 using SkinListControl = ManagerFixture;
 
 TEST_F(SkinListControl, TheBackgroundLoaderAddsOneSkinPerTickOnTheMessageLoop) {
