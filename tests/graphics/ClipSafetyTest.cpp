@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <functional>
+#include <set>
+#include <string>
 
 #include "BitmapFixture.h"
 #include "graphics/AlphaOps.h"
@@ -91,12 +93,24 @@ TEST(ClipSafety, NoOperationTouchesPixelsOutsideItsBitmaps) {
     }
 }
 
+// Into an empty bitmap nothing is drawn and the source is left alone; from
+// an empty source, the operations that copy or blend it leave the
+// destination as it was.
 TEST(ClipSafety, EmptyBitmapsAreHarmless) {
+  const std::set<std::string> copiesTheSource = {"BlendBitmap",      "DrawAlphaImage",    "CopyKeyed",
+                                                 "CopyKeyedColour",  "CopyKeyedFaded",    "CopyKeyedBlended",
+                                                 "StretchAlphaImage", "PaintTextureGradient"};
   for (const Operation& op : kOperations) {
+    SCOPED_TRACE(op.Name);
     TacWorkBitmap empty;
     auto src = Filled(3, 3, 0xFF00FF00);
     op.Run(empty, *src, Rect(0, 0, 3, 3));
-    auto dest = Filled(3, 3, 0);
+    EXPECT_TRUE(empty.Empty());
+    EXPECT_EQ(CountOther(*src, 0xFF00FF00), 0);
+    auto dest = Filled(3, 3, 0x12345678);
     op.Run(*dest, empty, Rect(0, 0, 3, 3));
+    if (copiesTheSource.contains(op.Name)) {
+      EXPECT_EQ(CountOther(*dest, 0x12345678), 0);
+    }
   }
 }
