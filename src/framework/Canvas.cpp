@@ -20,12 +20,6 @@ void TCanvas::FillRect(const RECT& rect) {
   ::FillRect(FHandle, &rect, brush.Get());
 }
 
-void TCanvas::FrameRect(const RECT& rect) {
-  if (!FHandle) return;
-  const TacScopedBrush brush(CreateSolidBrush(ColorToRGB(Brush.Color)));
-  ::FrameRect(FHandle, &rect, brush.Get());
-}
-
 void TCanvas::MoveTo(int x, int y) {
   if (FHandle) MoveToEx(FHandle, x, y, nullptr);
 }
@@ -35,15 +29,6 @@ void TCanvas::LineTo(int x, int y) {
   const TacScopedPen pen(CreatePen(PS_SOLID, Pen.Width, ColorToRGB(Pen.Color)));
   const TacSelectedObject selected(FHandle, pen.Get());
   ::LineTo(FHandle, x, y);
-}
-
-void TCanvas::TextOut(int x, int y, std::string_view text) {
-  if (!FHandle) return;
-  PrepareText();
-  // Selected for this call only, so that the font may change between calls.
-  const TacSelectedObject font(FHandle, FFont.Handle());
-  const std::wstring wide = Utf8ToWide(text);
-  ::TextOutW(FHandle, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 SIZE TCanvas::TextExtent(std::string_view text) {

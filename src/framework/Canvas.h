@@ -37,13 +37,10 @@ class TCanvas {
   TPen Pen;
 
   void FillRect(const RECT& rect);
-  void FrameRect(const RECT& rect);
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
-  void TextOut(int x, int y, std::string_view text);
   SIZE TextExtent(std::string_view text);
   int TextWidth(std::string_view text) { return TextExtent(text).cx; }
-  int TextHeight(std::string_view text) { return TextExtent(text).cy; }
   // DrawTextW with the canvas font; with DT_CALCRECT rect receives the size.
   int DrawText(std::string_view text, RECT& rect, UINT format);
   void Draw(int x, int y, TBitmap& bitmap);

@@ -15,19 +15,8 @@ inline POINT MousePoint(const TMessage& message) {
 inline LPARAM MousePointParam(POINT point) {
   return MAKELPARAM(static_cast<WORD>(static_cast<short>(point.x)), static_cast<WORD>(static_cast<short>(point.y)));
 }
-// WM_MOUSEMOVE, WM_*BUTTON*: the MK_* flags of the buttons and keys held down.
-inline UINT MouseKeys(const TMessage& message) { return GET_KEYSTATE_WPARAM(message.WParam); }
-
-// WM_KEYDOWN, WM_KEYUP, WM_SYSKEY*: the virtual key; WM_CHAR, WM_SYSCHAR,
-// CM_DIALOGCHAR: the character.
-inline UINT VirtualKey(const TMessage& message) { return static_cast<UINT>(message.WParam); }
+// WM_CHAR, WM_SYSCHAR, CM_DIALOGCHAR: the character.
 inline wchar_t CharCode(const TMessage& message) { return static_cast<wchar_t>(message.WParam); }
-
-// WM_SIZE: how the window was sized (SIZE_*) and its new client size.
-inline UINT SizeKind(const TMessage& message) { return static_cast<UINT>(message.WParam); }
-inline SIZE ClientSizeParam(const TMessage& message) {
-  return {static_cast<LONG>(LOWORD(message.LParam)), static_cast<LONG>(HIWORD(message.LParam))};
-}
 
 // WM_COMMAND and its reflection CN_COMMAND: the notification code (BN_*, EN_*).
 inline UINT CommandCode(const TMessage& message) { return HIWORD(message.WParam); }

@@ -68,8 +68,6 @@ TsCharImageList& StandardGlyphs() {
   return standardGlyphs->List;
 }
 
-void FreeStandardGlyphs() { standardGlyphs.reset(); }
-
 bool IconFontLoaded() { return standardGlyphs && standardGlyphs->Font.Loaded(); }
 
 int32_t StandardGlyphOfSysCommand(UINT command) {

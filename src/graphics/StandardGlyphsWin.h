@@ -20,8 +20,6 @@ enum TacStandardGlyph : int32_t {
 // the program carries as resource "AWFONT", items 21..24 from "Marlett".
 // Created and filled on first use.
 TsCharImageList& StandardGlyphs();
-// Frees the list and the icon font at shutdown; a later use creates them again.
-void FreeStandardGlyphs();
 // Whether the standard glyphs have installed the program's own icon font.
 bool IconFontLoaded();
 

@@ -30,20 +30,6 @@ bool& LatestCommonDialogsFlag() {
   return flag;
 }
 
-TacSkinningOnCallback& SkinningOnCallback() {
-  static TacSkinningOnCallback callback;
-  return callback;
-}
-
-bool& AnnouncingFlag() {
-  static bool flag = false;
-  return flag;
-}
-
-void TellSkinningOn(bool On) {
-  if (SkinningOnCallback()) SkinningOnCallback()(On);
-}
-
 // The skin data handed out while no skin is loaded, one per scale slot.
 TacSkinData& DefaultSkinData(size_t Slot, int32_t PPI) {
   static std::array<std::unique_ptr<TacSkinData>, acScaleCount> defaults;
@@ -82,8 +68,6 @@ TColor SkinColorToRGB(TColor Value, const TsSkinManager* Manager) {
   return SkinColorToRGB(Value, Manager ? &Manager->Palette() : nullptr);
 }
 bool UseLatestCommonDialogs() { return LatestCommonDialogsFlag(); }
-void SetSkinningOnCallback(TacSkinningOnCallback Callback) { SkinningOnCallback() = std::move(Callback); }
-bool SkinAnnouncing() { return AnnouncingFlag(); }
 
 TsSkinManager::TsSkinManager(TComponent* Owner)
     : TComponent(Owner), FInternalSkins([this] {
@@ -112,7 +96,6 @@ TsSkinManager::~TsSkinManager() {
 void TsSkinManager::AfterConstruction() {
   RefillThirdLists();
   if (FSkinDirectory.empty()) FSkinDirectory = acDefaultSkinDirectory;
-  if (!Loading() && !Designing()) TellSkinningOn(FActive && !FSkinName.empty());
   if (FSkinListController->NeedsRebuild()) FSkinListController->Refresh(false);
 }
 
@@ -131,7 +114,6 @@ void TsSkinManager::Loaded() {
   RefillThirdLists();
   if (FActive && !FSkinName.empty()) SendNewSkin(false);
   UpdateCommonDlgs();
-  TellSkinningOn(FActive && !FSkinName.empty());
   if (!Designing() && !wasActive && IsActive() && OnActivate) OnActivate(this);
   FSkinListController->MarkStale();
   FSkinListController->Refresh(false);
@@ -357,12 +339,9 @@ void TsSkinManager::SendNewSkin(bool Repaint) {
   ManagerState.Include(TacManagerStateValue::msBroadCasting);
   if (IsDefault()) ClearEffects(false);
   FLoader.SetActive(false);
-  AnnouncingFlag() = true;
   BroadcastToForms(SK_SKIN_LOADED, reinterpret_cast<LPARAM>(this));
-  AnnouncingFlag() = false;
   FLoader.SetActive(FLoader.HasSections());
   if (DefaultManagerSlot() == this) InstallHook();
-  TellSkinningOn(true);
   if (FFonts.MainMode == TacFontMode::fmFromSkin) {
     StoreDefFont();
     const std::string& skinFont = FLoader.SkinCommonInfo().MainFont;
@@ -376,7 +355,6 @@ void TsSkinManager::SendNewSkin(bool Repaint) {
 }
 
 void TsSkinManager::SendRemoveSkin() {
-  TellSkinningOn(false);
   ManagerState.Include(TacManagerStateValue::msSkinRemoving);
   if (FFonts.MainMode == TacFontMode::fmFromSkin && !Application().Terminated() && !FDefFontName.empty())
     ChangeAppFont(FDefFontName, false);

@@ -256,8 +256,3 @@ TColor SkinColorToRGB(TColor Value, const TsSkinManager* Manager = nullptr);
 // Process-wide switches and callbacks that other parts connect to.
 // Whether the framework shows the newest style of the system's standard dialogs.
 bool UseLatestCommonDialogs();
-// Told whether skinning is on (dialog and adapter parts).
-using TacSkinningOnCallback = std::function<void(bool On)>;
-void SetSkinningOnCallback(TacSkinningOnCallback Callback);
-// Set while SK_SKIN_LOADED is being sent.
-bool SkinAnnouncing();

@@ -123,7 +123,3 @@ void DrawSectionCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TsGenera
 inline constexpr uint8_t acCornerTL = 1, acCornerBL = 2, acCornerTR = 4, acCornerBR = 8, acAllCorners = 15;
 void PaintBorderCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TacParentBG& ParentBG, int32_t State,
                         const TsMaskData& MaskData, const TacSkinData& SkinData, uint8_t Corners);
-
-// A painter's copy of ParentBG for a rectangle at Rect whose parent origin
-// is Offset.
-TacParentBG MovedParentBG(const TacParentBG& ParentBG, TPoint Offset, const TRect& Rect);

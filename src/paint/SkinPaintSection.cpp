@@ -62,6 +62,3 @@ void DrawSectionCorners(TacWorkBitmap& Bitmap, const TRect& Rect, const TsGenera
   cornerImage(Section.ImgBR, true, true);
 }
 
-TacParentBG MovedParentBG(const TacParentBG& ParentBG, TPoint Offset, const TRect& Rect) {
-  return ParentAt(ParentBG, Offset, Rect);
-}
