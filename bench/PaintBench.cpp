@@ -6,6 +6,7 @@
 #include <string>
 
 #include "graphics/BlockCopy.h"
+#include "OrvaleArchive.h"
 #include "loader/OpenedSkin.h"
 #include "paint/SkinPaint.h"
 
@@ -14,14 +15,7 @@
 namespace {
 
 const TacSkinData& Orvale() {
-  static const TsStoredSkins stored = [] {
-    TsStoredSkins skins;
-    skins.push_back(std::make_unique<TsStoredSkin>());
-    skins[0]->Name = "Orvale (internal)";
-    skins[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    return skins;
-  }();
-  static const auto skin = TacOpenedSkin::FromStored(stored, stored[0]->Name, 96, {.ExtendedBorders = true});
+  static const auto skin = TacOpenedSkin::FromStored(OrvaleArchive(), kOrvaleName, 96, {.ExtendedBorders = true});
   return skin->Data();
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "OrvaleArchive.h"
 #include "loader/OpenedSkin.h"
 #include "skin/ImageDecoders.h"
 
@@ -10,23 +11,10 @@
 // archive entry inflated and every image decoded once.
 namespace {
 
-const std::string kArchive = std::string(ORVALE_ROOT) + "/Orvale.asz";
-
-TsStoredSkins& Stored() {
-  static TsStoredSkins stored = [] {
-    TsStoredSkins skins;
-    skins.push_back(std::make_unique<TsStoredSkin>());
-    skins[0]->Name = "Orvale (internal)";
-    skins[0]->PackedData.LoadFromFile(kArchive);
-    return skins;
-  }();
-  return stored;
-}
-
 void BM_InflateAndDecodeFloor(benchmark::State& state) {
   for (auto _ : state) {
     TacSkinConvertor convertor;
-    convertor.PackedData = Stored()[0]->PackedData.Bytes();
+    convertor.PackedData = OrvaleArchive()[0]->PackedData.Bytes();
     ReadPackedSkin(convertor);
     for (const TacFileItem& item : convertor.Files) {
       TacDecodedImage image = DecodeSkinImage(item.Stream->Bytes(), item.Name);
@@ -38,7 +26,7 @@ BENCHMARK(BM_InflateAndDecodeFloor)->Unit(benchmark::kMicrosecond);
 
 void LoadSkin(benchmark::State& state, std::initializer_list<int> moreResolutions) {
   for (auto _ : state) {
-    const auto skin = TacOpenedSkin::FromStored(Stored(), "Orvale (internal)", 96, {.ExtendedBorders = true});
+    const auto skin = TacOpenedSkin::FromStored(OrvaleArchive(), kOrvaleName, 96, {.ExtendedBorders = true});
     for (const int ppi : moreResolutions) skin->Load(ppi);
     benchmark::DoNotOptimize(skin->Data().gd.data());
   }
@@ -56,7 +44,7 @@ BENCHMARK(BM_LoadSkinDataAllFour)->Unit(benchmark::kMicrosecond);
 // for the other three resolutions as the manager adds them on demand.
 void SelectStoredSkin(benchmark::State& state, std::initializer_list<int> extraResolutions, bool recoloured = false) {
   TacSkinLoadInputs inputs;
-  inputs.InternalSkins = &Stored();
+  inputs.InternalSkins = &OrvaleArchive();
   inputs.ExtendedBorders = true;
   if (recoloured) {
     inputs.HueOffset = 30;
@@ -66,7 +54,7 @@ void SelectStoredSkin(benchmark::State& state, std::initializer_list<int> extraR
   const TacScaling scaling;
   for (auto _ : state) {
     TacSkinLoader loader;
-    loader.LoadSelection("Orvale (internal)", inputs, scaling, 96, nullptr);
+    loader.LoadSelection(kOrvaleName, inputs, scaling, 96, nullptr);
     for (const int ppi : extraResolutions)
       loader.SkinDataFor(ppi, scaling, false, [&](TacSkinData& data) { loader.LoadSkinData(data, inputs, nullptr); });
     benchmark::DoNotOptimize(loader.SkinDataArray().data());

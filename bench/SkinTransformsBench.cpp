@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "OrvaleArchive.h"
 #include "loader/OpenedSkin.h"
 
 // Rebuilding the stored Orvale skin for a new hue, as the manager does after
@@ -10,23 +11,12 @@
 // and the floor of the same run.
 namespace {
 
-const TsStoredSkins& OrvaleArchive() {
-  static const TsStoredSkins archive = [] {
-    TsStoredSkins skins;
-    skins.push_back(std::make_unique<TsStoredSkin>());
-    skins[0]->Name = "Orvale (internal)";
-    skins[0]->PackedData.LoadFromFile(std::string(ORVALE_ROOT) + "/Orvale.asz");
-    return skins;
-  }();
-  return archive;
-}
-
 // The skin keeps its close buttons' hue (BIKEEPHUE=2) through every change.
 void Rebuild(benchmark::State& state, int32_t hue, int32_t saturation, int32_t brightness) {
   const TacSkinLoadInputs inputs{
       .Brightness = brightness, .HueOffset = hue, .Saturation = saturation, .ExtendedBorders = true};
   for (auto _ : state) {
-    const auto skin = TacOpenedSkin::FromStored(OrvaleArchive(), "Orvale (internal)", 96, inputs);
+    const auto skin = TacOpenedSkin::FromStored(OrvaleArchive(), kOrvaleName, 96, inputs);
     benchmark::DoNotOptimize(skin->MasterBitmap().Row(0));
   }
 }
