@@ -48,13 +48,27 @@ bool ForceDirectories(const std::string& path) {
   return DirectoryExists(path);
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::string& path) {
-  std::ifstream in(ToPath(path), std::ios::binary);
+std::vector<uint8_t> ReadFileBytes(const std::string& path, size_t MaxBytes) {
+  const std::filesystem::path native = ToPath(path);
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(native, ec);
+  if (std::filesystem::is_directory(status))
+    throw Exception("Cannot read file \"" + path + "\": it is a folder, not a file.");
+  // A device opens like a file, also one that the system does not list
+  // (NUL or CON on Windows): only what is listed as a regular file is read.
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    throw Exception("Cannot read file \"" + path + "\": it is not a regular file.");
+  if (!std::filesystem::is_regular_file(status))
+    throw Exception("Cannot open file \"" + path + "\": " + std::generic_category().message(ENOENT) + ".");
+  std::ifstream in(native, std::ios::binary);
   if (!in) throw Exception("Cannot open file \"" + path + "\": " + std::strerror(errno) + ".");
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);
   if (size < 0) throw Exception("Cannot read file \"" + path + "\".");
+  if (static_cast<uint64_t>(size) > MaxBytes)
+    throw Exception("Cannot read file \"" + path + "\": it holds " + std::to_string(size) + " bytes, more than the " +
+                    std::to_string(MaxBytes) + " it may have.");
   std::vector<uint8_t> bytes(static_cast<size_t>(size));
   if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
     throw Exception("Cannot read file \"" + path + "\".");

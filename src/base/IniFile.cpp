@@ -23,10 +23,12 @@ void TMemIniFile::AddValue(Section& section, std::string_view key, std::string_v
   if (added) section.Keys.emplace_back(key);
 }
 
-void TMemIniFile::SetText(std::string_view text) {
+void TMemIniFile::SetText(std::string_view bytes) {
   Clear();
-  // A byte-order mark would otherwise become part of the first section's name.
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  // Windows editors save UTF-16 with a byte-order mark; a UTF-8 mark would
+  // otherwise become part of the first section's name.
+  const std::string decoded = TextOfBytes(bytes);
+  std::string_view text = decoded;
   Section* current = nullptr;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -51,8 +53,8 @@ void TMemIniFile::SetText(std::string_view text) {
   }
 }
 
-void TMemIniFile::LoadFromFile(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+void TMemIniFile::LoadFromFile(const std::string& path, size_t MaxBytes) {
+  const std::vector<uint8_t> bytes = ReadFileBytes(path, MaxBytes);
   SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/FileUtils.h"
+
 // An INI text held in memory. Sections keep the order of their first
 // appearance; a repeated section header continues the earlier section, and a
 // repeated key answers with its last value. Skin options use case-sensitive
@@ -15,9 +17,12 @@ class TMemIniFile {
 
   bool CaseSensitive() const { return FCaseSensitive; }
   void Clear();
-  // Replaces the contents with the parsed text (lines end in LF, CR LF or CR).
+  // Replaces the contents with the parsed text (lines end in LF, CR LF or
+  // CR). Text that starts with a UTF-16 byte-order mark (little- or
+  // big-endian) is read as UTF-16; a UTF-8 one is dropped.
   void SetText(std::string_view text);
-  void LoadFromFile(const std::string& path);
+  // As ReadFileBytes, then SetText.
+  void LoadFromFile(const std::string& path, size_t MaxBytes = acMaxReadBytes);
 
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
   // A missing key or a value that is not a 32-bit integer gives def.

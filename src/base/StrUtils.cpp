@@ -107,6 +107,49 @@ bool TryStrToFloat(std::string_view s, double& value) {
   return true;
 }
 
+namespace {
+void AppendUtf8(std::string& out, uint32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+}  // namespace
+
+std::string TextOfBytes(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
+  const bool little = bytes.starts_with("\xFF\xFE"), big = bytes.starts_with("\xFE\xFF");
+  if (!little && !big) return std::string(bytes);
+  constexpr uint32_t kReplacement = 0xFFFD;
+  const auto unit = [&](size_t i) {
+    const auto lo = static_cast<uint8_t>(bytes[little ? i : i + 1]), hi = static_cast<uint8_t>(bytes[little ? i + 1 : i]);
+    return static_cast<uint32_t>(lo | hi << 8);
+  };
+  std::string out;
+  out.reserve(bytes.size() / 2);
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    const uint32_t u = unit(i);
+    if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
+      AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+      i += 2;
+    } else {
+      AppendUtf8(out, u >= 0xD800 && u < 0xE000 ? kReplacement : u);
+    }
+  }
+  return out;
+}
+
 int32_t MulDivRounded(int32_t a, int32_t b, int32_t c) {
   if (c == 0) return -1;
   const int64_t product = static_cast<int64_t>(a) * b;

@@ -25,6 +25,11 @@ int32_t StrToIntDef(std::string_view s, int32_t def);
 // A decimal number with "." as separator, whatever the user's locale.
 bool TryStrToFloat(std::string_view s, double& value);
 
+// Bytes of a text file as UTF-8: UTF-16 after a byte-order mark (little- or
+// big-endian) is converted, a UTF-8 byte-order mark dropped, anything else
+// passed as it is. Unpaired surrogates become U+FFFD.
+std::string TextOfBytes(std::string_view bytes);
+
 // a * b / c rounded half away from zero, -1 when c is 0 or the result overflows.
 int32_t MulDivRounded(int32_t a, int32_t b, int32_t c);
 

@@ -18,7 +18,7 @@ std::unique_ptr<TacWorkBitmap> MakeShadowTemplate(TColor Color, int32_t Radius, 
   const int32_t y0 = std::clamp(OffsetY, 0, kMaxRadius);
   const int32_t ew = std::clamp(ExtraWidth, 0, kMaxExtra);
   const int32_t eh = std::clamp(ExtraHeight, 0, kMaxExtra);
-  const int32_t b = Blur <= 0 ? r : Blur;
+  const int32_t b = Blur <= 0 ? r : std::min(Blur, kMaxRadius);
   const auto top = static_cast<uint32_t>(Color) >> 24;
   const TacPixel rgb = PixelOfColor(Color & 0x00FFFFFF);
   const TacPixel fill = MaskFlavour ? 0xFFFFFFFFu : rgb;

@@ -1,6 +1,7 @@
 #include "loader/OpenedSkin.h"
 
 #include "base/FileUtils.h"
+#include "skin/SkinLimits.h"
 
 namespace {
 // A folder is read as a skin folder, anything else as a packed skin file.
@@ -9,7 +10,7 @@ std::unique_ptr<TacSkinSource> SourceAt(const std::string& Path) {
   if (DirectoryExists(Path)) {
     source->Kind = sskFolder;
     source->SkinPath = Path + "/";
-    source->Options.LoadFromFile(source->SkinPath + acOptionsFileName);
+    source->Options.LoadFromFile(source->SkinPath + acOptionsFileName, acMaxOptionsBytes);
     return source;
   }
   source->Kind = sskPackedFile;

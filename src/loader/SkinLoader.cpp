@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "palette/SkinTransforms.h"
+#include "skin/SkinLimits.h"
 #include "skin/SkinMasks.h"
 
 TacSkinLoader::TacSkinLoader() { FSkinCommonInfo.SysInactiveBorderColor = ColorToRGB(clInactiveBorder); }
@@ -44,13 +45,16 @@ void TacSkinLoader::LoadCommonData() {
   info.Description = ini.ReadString(s_GlobalInfo, "DESCRIPTION", "");
   info.MainFont = ini.ReadString(s_GlobalInfo, "MainFont", "");
   info.UseAeroBluring = ini.ReadInteger(s_GlobalInfo, "AEROBLUR", 0) != 0;
-  info.BrightMin = ini.ReadInteger(s_GlobalInfo, "BRIGHTMIN", -50);
-  info.BrightMax = ini.ReadInteger(s_GlobalInfo, "BRIGHTMAX", 50);
-  info.BIVAlign = ini.ReadInteger(s_GlobalInfo, "BIVALIGN", 0);
-  info.BIKeepHUE = ini.ReadInteger(s_GlobalInfo, "BIKEEPHUE", 0);
+  const auto number = [&](const char* key, int32_t def) {
+    return LimitSkinValue(key, ini.ReadInteger(s_GlobalInfo, key, def));
+  };
+  info.BrightMin = number("BRIGHTMIN", -50);
+  info.BrightMax = number("BRIGHTMAX", 50);
+  info.BIVAlign = number("BIVALIGN", 0);
+  info.BIKeepHUE = number("BIKEEPHUE", 0);
   info.Shadow1Color = ini.ReadInteger(s_GlobalInfo, "SHADOW1COLOR", 0);
   info.DefLightColor = ini.ReadInteger(s_GlobalInfo, "DEFLIGHT", -1);
-  info.ArrowStyle = ini.ReadInteger(s_GlobalInfo, "ARROWSTYLE", 0);
+  info.ArrowStyle = number("ARROWSTYLE", 0);
   info.Version = ini.ReadFloat(s_GlobalInfo, "VERSION", 0);
 }
 

@@ -17,6 +17,7 @@
 #include "framework/Screen.h"
 #include "framework/WinControl.h"
 #include "palette/SysColorHooks.h"
+#include "skin/SkinLimits.h"
 
 namespace {
 
@@ -244,7 +245,7 @@ void TsSkinManager::CheckVersion() {
 void TsSkinManager::LoadFonts() {
   FEmbeddedFonts.Clear();
   const TMemIniFile& ini = FLoader.SkinCommonInfo().OptionsDat;
-  const int32_t count = std::max(0, ini.ReadInteger(s_GlobalInfo, "FontCount", 0));
+  const int32_t count = LimitSkinValue("FontCount", ini.ReadInteger(s_GlobalInfo, "FontCount", 0));
   const TacSkinSource& source = *FLoader.Source();
   if (source.Convertor) {
     for (const TacFileItem& file : source.Convertor->Files) {

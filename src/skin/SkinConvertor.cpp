@@ -10,6 +10,7 @@
 #include "base/Exception.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
+#include "skin/SkinLimits.h"
 
 namespace {
 
@@ -21,6 +22,25 @@ constexpr size_t kMaxInflateRatio = 1032;
 constexpr size_t kInitialReserve = size_t{1} << 20;
 
 [[noreturn]] void Damaged(const std::string& what) { throw Exception("The packed skin is damaged: " + what + "."); }
+
+}  // namespace
+
+std::string QuotedEntryName(const std::string& name) {
+  std::string text = "\"";
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) >= ' ') {
+      text += c;
+      continue;
+    }
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    text += "\\x";
+    text += kHex[static_cast<unsigned char>(c) >> 4];
+    text += kHex[static_cast<unsigned char>(c) & 15];
+  }
+  return text + "\"";
+}
+
+namespace {
 
 class ArchiveReader {
  public:
@@ -44,12 +64,19 @@ class ArchiveReader {
     return result;
   }
 
-  // Inflates exactly one zlib stream and leaves the position after its trailer.
-  std::vector<uint8_t> InflateEntry(const std::string& name, size_t declared) {
+  // Inflates exactly one zlib stream and leaves the position after its
+  // trailer. An entry may hold EntryLimit bytes, and no more than TotalLeft
+  // of what all entries of the archive may hold together.
+  std::vector<uint8_t> InflateEntry(const std::string& name, size_t declared, size_t entryLimit, size_t totalLeft) {
     if (declared / kMaxInflateRatio > Remaining())
-      Damaged("\"" + name + "\" declares " + std::to_string(declared) + " bytes, more than its data can hold");
+      Damaged(QuotedEntryName(name) + " declares " + std::to_string(declared) + " bytes, more than its data can hold");
+    if (declared > entryLimit)
+      Damaged(QuotedEntryName(name) + " declares " + std::to_string(declared) + " bytes, more than the " +
+              std::to_string(entryLimit) + " an entry may have");
+    if (declared > totalLeft)
+      Damaged("its entries hold more than the " + std::to_string(acMaxArchiveBytes) + " bytes a skin may have");
     z_stream zs{};
-    if (inflateInit(&zs) != Z_OK) throw Exception("Cannot start the decompressor for \"" + name + "\".");
+    if (inflateInit(&zs) != Z_OK) throw Exception("Cannot start the decompressor for " + QuotedEntryName(name) + ".");
     std::vector<uint8_t> out;
     out.reserve(std::min<size_t>(declared, kInitialReserve));
     const auto input = FData.subspan(FPos);
@@ -63,7 +90,7 @@ class ArchiveReader {
       const size_t produced = sizeof(chunk) - zs.avail_out;
       if (out.size() + produced > declared) {
         inflateEnd(&zs);
-        Damaged("\"" + name + "\" holds more than the " + std::to_string(declared) + " bytes declared for it");
+        Damaged(QuotedEntryName(name) + " holds more than the " + std::to_string(declared) + " bytes declared for it");
       }
       out.insert(out.end(), chunk, chunk + produced);
       if (rc == Z_STREAM_END) break;
@@ -71,12 +98,12 @@ class ArchiveReader {
       // With room for output, a buffer error means the input ran out.
       const std::string reason = rc == Z_BUF_ERROR ? "it is cut off" : zs.msg ? zs.msg : "invalid data";
       inflateEnd(&zs);
-      Damaged("the data of \"" + name + "\" cannot be decompressed (" + reason + ")");
+      Damaged("the data of " + QuotedEntryName(name) + " cannot be decompressed (" + reason + ")");
     }
     const auto consumed = static_cast<size_t>(zs.next_in - input.data());
     inflateEnd(&zs);
     if (out.size() != declared)
-      Damaged("\"" + name + "\" holds " + std::to_string(out.size()) + " bytes, but " + std::to_string(declared) +
+      Damaged(QuotedEntryName(name) + " holds " + std::to_string(out.size()) + " bytes, but " + std::to_string(declared) +
               " were declared");
     FPos += consumed;
     return out;
@@ -133,6 +160,9 @@ bool ReadPackedSkin(TacSkinConvertor& Convertor) {
     Damaged("its entry count (" + std::to_string(count) + ") does not fit the " +
             std::to_string(Convertor.PackedData.size()) + " bytes of the archive");
 
+  // What all entries inflate to together is limited as well as each entry:
+  // a small archive of many large entries must not fill the memory.
+  size_t inflated = 0;
   for (int32_t i = 0; i < count; ++i) {
     const std::string ordinal = "entry " + std::to_string(i + 1);
     int32_t nameLength = 0;
@@ -141,10 +171,13 @@ bool ReadPackedSkin(TacSkinConvertor& Convertor) {
     const auto nameBytes = reader.Take(static_cast<size_t>(nameLength));
     std::string name(nameBytes.begin(), nameBytes.end());
     int32_t size = 0;
-    if (!reader.TryReadInt32(size)) Damaged("\"" + name + "\" (" + ordinal + ") is cut off before its size");
-    if (size < 0) Damaged("\"" + name + "\" (" + ordinal + ") declares a negative size");
-    auto stream = std::make_unique<TMemoryStream>(reader.InflateEntry(name, static_cast<size_t>(size)));
-    if (SameText(name, acOptionsFileName)) {
+    if (!reader.TryReadInt32(size)) Damaged(QuotedEntryName(name) + " (" + ordinal + ") is cut off before its size");
+    if (size < 0) Damaged(QuotedEntryName(name) + " (" + ordinal + ") declares a negative size");
+    const bool options = SameText(name, acOptionsFileName);
+    auto stream = std::make_unique<TMemoryStream>(reader.InflateEntry(
+        name, static_cast<size_t>(size), options ? acMaxOptionsBytes : acMaxSkinFileBytes, acMaxArchiveBytes - inflated));
+    inflated += stream->Size();
+    if (options) {
       Convertor.Options = std::move(stream);  // a later options entry replaces an earlier one
     } else {
       const TacFileType type = FileTypeOfName(name);
@@ -157,7 +190,7 @@ bool ReadPackedSkin(TacSkinConvertor& Convertor) {
 }
 
 bool ReadPackedSkinFile(const std::string& path, TacSkinConvertor& Convertor) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  const std::vector<uint8_t> bytes = ReadFileBytes(path, acMaxArchiveBytes);
   Convertor.PackedData = bytes;
   struct Detach {
     TacSkinConvertor& c;
@@ -193,5 +226,5 @@ bool ReadSkinPreview(std::span<const uint8_t> packed, TMemoryStream& Output) {
 }
 
 bool ReadSkinPreviewFile(const std::string& path, TMemoryStream& Output) {
-  return ReadSkinPreview(ReadFileBytes(path), Output);
+  return ReadSkinPreview(ReadFileBytes(path, acMaxArchiveBytes), Output);
 }

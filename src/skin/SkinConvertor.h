@@ -33,6 +33,9 @@ inline constexpr char acOptionsFileName[] = "Options.dat";
 inline constexpr char acNotPackedText[] = "Loaded data is not a packed Velmora file";
 
 TacFileType FileTypeOfName(const std::string& name);
+// An entry name as messages show it: quoted, with control characters (a NUL
+// included, which would end the message) written as \xNN.
+std::string QuotedEntryName(const std::string& name);
 
 // Reads Convertor.PackedData into Options and Files. Wrong magic shows the
 // format error box and returns false; damaged data throws Exception with a

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_map>
 
 #include "base/StrUtils.h"
 #include "graphics/Resample.h"
 #include "graphics/ShadowTemplate.h"
 #include "skin/ImageDecoders.h"
+#include "skin/SkinLimits.h"
 #include "skin/SkinOptions.h"
 
 namespace {
@@ -92,6 +94,7 @@ void TacSkinData::LoadParams() {
 }
 
 void TacSkinData::LoadAllMasks(const TacSkinLoadContext& Context) {
+  FIndex.reset();
   MasterBitmap = &Context.MasterBitmap;
   MainColor = Context.Options.ReadInteger(s_GlobalInfo, "COLOR", ColorToRGB(clBtnFace));
   TacSkinMasks::LoadAllMasks({Context.Options, Context.Source, Context.MasterBitmap, Context.CommonSections,
@@ -99,12 +102,16 @@ void TacSkinData::LoadAllMasks(const TacSkinLoadContext& Context) {
 }
 
 void TacSkinData::LoadAllGeneralData(const TacSkinLoadContext& Context) {
-  TabsCovering = static_cast<uint8_t>(Context.Options.ReadInteger("TABTOP", "TABSCOVERING", 0));
-  RibbonCovering = static_cast<uint8_t>(Context.Options.ReadInteger("RIBBONTAB", "TABSCOVERING", 0));
+  const auto covering = [&](const char* section) {
+    return static_cast<uint8_t>(LimitSkinValue("TABSCOVERING", Context.Options.ReadInteger(section, "TABSCOVERING", 0)));
+  };
+  TabsCovering = covering("TABTOP");
+  RibbonCovering = covering("RIBBONTAB");
   TacGeneralDataSource source{Context.Options, Context.CommonSections, ScaleRule(Context), PPI, !ma.empty()};
   source.DefLightColor = Context.Options.ReadInteger(s_GlobalInfo, "DEFLIGHT", -1);
   source.LabelTextColor = Context.LabelTextColor;
   source.MainColor = MainColor;
+  FIndex.reset();
   gd = LoadGeneralData(source);
   LoadMetrics(Context);
 }
@@ -113,7 +120,9 @@ void TacSkinData::LoadMetrics(const TacSkinLoadContext& Context) {
   const TMemIniFile& ini = Context.Options;
   const TacScaleContext at = MetricContext(Context);
   const auto scaled = [&](const std::string& key, int32_t def) { return ReadScaledMetric(ini, at, key, def, true); };
-  const auto plain = [&](const char* key, int32_t def) { return ini.ReadInteger(s_GlobalInfo, key, def); };
+  const auto plain = [&](const char* key, int32_t def) {
+    return LimitSkinValue(key, ini.ReadInteger(s_GlobalInfo, key, def));
+  };
   const TacScaleRule rule = ScaleRule(Context);
 
   ExDrawMode = plain("BORDERMODE", 0);
@@ -167,7 +176,9 @@ void TacSkinData::ReadOuterEffect(const TacSkinLoadContext& Context, TacOutEffDa
                                   bool Shadow) const {
   const TMemIniFile& ini = Context.Options;
   const std::string p = Prefix;
-  const auto plain = [&](const char* key, int32_t def) { return ini.ReadInteger(s_GlobalInfo, p + key, def); };
+  const auto plain = [&](const char* key, int32_t def) {
+    return LimitSkinValue(p + key, ini.ReadInteger(s_GlobalInfo, p + key, def));
+  };
   const TacScaleRule rule = ScaleRule(Context);
   if (Shadow) {
     Effect.ColorL = plain("COLORL", 0);
@@ -253,7 +264,8 @@ void TacSkinData::ReadOuterWidths(const TacSkinLoadContext& Context, TacOutEffDa
   // generated image already have its size.
   const TacScaleRule rule = ScaleRule(Context);
   const auto width = [&](const char* key, int32_t derived) {
-    const int32_t value = Context.Options.ReadInteger(s_GlobalInfo, std::string(Prefix) + key, -1);
+    const std::string name = std::string(Prefix) + key;
+    const int32_t value = LimitSkinValue(name, Context.Options.ReadInteger(s_GlobalInfo, name, -1));
     return value == -1 && derived >= 0 ? derived : rule.ScaleInt(value);
   };
   Effect.WidthL = width("WIDTHL", DerivedWidths[0]);
@@ -270,6 +282,7 @@ void TacSkinData::ReadOuterWidths(const TacSkinLoadContext& Context, TacOutEffDa
 }
 
 int32_t TacSkinData::AddImageMask(TsMaskData Mask, std::unique_ptr<TacWorkBitmap> Image, const std::string& FileName) {
+  if (!TakeImageBytes(*Image)) return -1;
   Mask.R = Image->BoundsRect();
   Mask.Bmp = Image.get();
   Mask.MulPPi = Mask.DivPPI = PPI;
@@ -506,17 +519,64 @@ const TacWorkBitmap& TacSkinData::GetPassiveShadow() {
   return *rsti;
 }
 
+// The name lookups of one skin data object. Records and masks only grow while
+// the object is filled (LoadAllGeneralData and LoadAllMasks start them
+// afresh and forget the index), so the index takes in what was appended since
+// it was last asked, and starts again should they have shrunk.
+struct TacSkinIndex {
+  size_t Sections = 0, Masks = 0;
+  std::unordered_map<std::string, int32_t> SectionByName;
+  // By owner: record index and property name; by class: section and property
+  // name. Each keeps the first mask (or texture) appended with that key.
+  std::unordered_map<std::string, int32_t> MaskByOwner, MaskByClass, TextureByOwner, TextureByClass;
+};
+
+namespace {
+// Section and key names hold no line break, so it can join two names.
+std::string Key(std::string_view First, std::string_view Second) {
+  std::string key(First);
+  key += '\n';
+  key += Second;
+  return key;
+}
+std::string Key(int32_t Owner, std::string_view Second) { return Key(std::to_string(Owner), Second); }
+int32_t Lookup(const std::unordered_map<std::string, int32_t>& Map, const std::string& Key) {
+  const auto found = Map.find(Key);
+  return found == Map.end() ? -1 : found->second;
+}
+}  // namespace
+
+TacSkinData::~TacSkinData() = default;
+
+const TacSkinIndex& TacSkinData::Index() const {
+  if (!FIndex || FIndex->Sections > gd.size() || FIndex->Masks > ma.size()) FIndex = std::make_unique<TacSkinIndex>();
+  TacSkinIndex& index = *FIndex;
+  for (; index.Sections < gd.size(); ++index.Sections)
+    index.SectionByName.emplace(gd[index.Sections].ClassName, static_cast<int32_t>(index.Sections));
+  for (; index.Masks < ma.size(); ++index.Masks) {
+    const TsMaskData& m = ma[index.Masks];
+    const auto at = static_cast<int32_t>(index.Masks);
+    index.MaskByOwner.emplace(Key(m.SkinIndex, m.PropertyName), at);
+    index.MaskByClass.emplace(Key(m.ClassName, m.PropertyName), at);
+    if (m.ImgType != itisaTexture) continue;
+    index.TextureByOwner.emplace(Key(m.SkinIndex, m.PropertyName), at);
+    index.TextureByClass.emplace(Key(m.ClassName, m.PropertyName), at);
+  }
+  return index;
+}
+
 int32_t TacSkinData::GetSkinIndex(std::string_view SkinSection) const {
-  for (size_t i = 0; i < gd.size(); ++i)
-    if (gd[i].ClassName == SkinSection) return static_cast<int32_t>(i);
-  return -1;
+  const auto& byName = Index().SectionByName;
+  const auto found = byName.find(std::string(SkinSection));
+  return found == byName.end() ? -1 : found->second;
 }
 
 template <class Match>
 int32_t TacSkinData::WalkParents(int32_t SkinIndex, std::string_view SkinSection, bool StopAtCaller,
                                  Match match) const {
-  // Each step moves to a parent; more steps than records means a loop.
-  for (size_t steps = 0; steps <= gd.size(); ++steps) {
+  // Each step moves to a parent; a chain longer than any real skin's is cut,
+  // and with it a loop.
+  for (int32_t steps = 0; steps <= acMaxParentDepth; ++steps) {
     const int32_t found = match(SkinIndex, SkinSection);
     if (found >= 0 || !IsValidSkinIndex(SkinIndex)) return found;
     const std::string& parent = gd[static_cast<size_t>(SkinIndex)].ParentClass;
@@ -527,42 +587,31 @@ int32_t TacSkinData::WalkParents(int32_t SkinIndex, std::string_view SkinSection
   return -1;
 }
 
-int32_t TacSkinData::FirstMask(std::function<bool(const TsMaskData&)> match) const {
-  for (size_t i = 0; i < ma.size(); ++i)
-    if (match(ma[i])) return static_cast<int32_t>(i);
-  return -1;
-}
-
 int32_t TacSkinData::GetMaskIndex(int32_t SkinIndex, std::string_view SkinSection, std::string_view PropName) const {
   if (SkinIndex < 0) return -1;
   return WalkParents(SkinIndex, SkinSection, true, [&](int32_t index, std::string_view) {
-    return FirstMask([&](const TsMaskData& m) { return m.SkinIndex == index && m.PropertyName == PropName; });
+    return Lookup(Index().MaskByOwner, Key(index, PropName));
   });
 }
 
 int32_t TacSkinData::GetMaskIndex(int32_t SkinIndex, std::string_view PropName) const {
-  return WalkParents(SkinIndex, {}, false, [&](int32_t index, std::string_view) {
-    return FirstMask([&](const TsMaskData& m) { return m.SkinIndex == index && m.PropertyName == PropName; });
-  });
+  return WalkParents(SkinIndex, {}, false,
+                     [&](int32_t index, std::string_view) { return Lookup(Index().MaskByOwner, Key(index, PropName)); });
 }
 
 int32_t TacSkinData::GetMaskIndex(std::string_view SkinSection, std::string_view PropName) const {
-  return FirstMask([&](const TsMaskData& m) { return m.ClassName == SkinSection && m.PropertyName == PropName; });
+  return Lookup(Index().MaskByClass, Key(SkinSection, PropName));
 }
 
 int32_t TacSkinData::GetTextureIndex(int32_t SkinIndex, std::string_view SkinSection, std::string_view PropName) const {
   if (ma.empty() || SkinSection.empty()) return -1;
   return WalkParents(SkinIndex, SkinSection, true, [&](int32_t, std::string_view section) {
-    return FirstMask([&](const TsMaskData& m) {
-      return m.ImgType == itisaTexture && m.PropertyName == PropName && m.ClassName == section;
-    });
+    return Lookup(Index().TextureByClass, Key(section, PropName));
   });
 }
 
 int32_t TacSkinData::GetTextureIndex(int32_t SkinIndex, std::string_view PropName) const {
   return WalkParents(SkinIndex, {}, false, [&](int32_t index, std::string_view) {
-    return FirstMask([&](const TsMaskData& m) {
-      return m.ImgType == itisaTexture && m.SkinIndex == index && m.PropertyName == PropName;
-    });
+    return Lookup(Index().TextureByOwner, Key(index, PropName));
   });
 }

@@ -64,10 +64,13 @@ class TacSkinColorResolver {
   virtual TColor SkinColorToRGB(TColor Value) const = 0;
 };
 
+struct TacSkinIndex;
+
 // Everything of a loaded skin that depends on the resolution.
 class TacSkinData : public TacSkinMasks {
  public:
   explicit TacSkinData(int32_t PPI);
+  ~TacSkinData();
 
   bool Initializing = false;
   int32_t ScalePercent = 100;
@@ -158,12 +161,16 @@ class TacSkinData : public TacSkinMasks {
   int32_t MakeOuterMask(const TacOutEffData& Effect, const std::string& Key, std::array<int32_t, 4>& DerivedWidths);
   void ReadOuterWidths(const TacSkinLoadContext& Context, TacOutEffData& Effect, const char* Prefix,
                        const std::array<int32_t, 4>& DerivedWidths);
-  // Adds a mask of an image of this resolution that loading made; its index.
+  // Adds a mask of an image of this resolution that loading made; its index,
+  // or -1 when the image would go beyond the skin's image budget.
   int32_t AddImageMask(TsMaskData Mask, std::unique_ptr<TacWorkBitmap> Image, const std::string& FileName);
   TacConstElementData ConstElement(std::initializer_list<const char*> Names) const;
   template <class Match>
   int32_t WalkParents(int32_t SkinIndex, std::string_view SkinSection, bool StopAtCaller, Match match) const;
-  int32_t FirstMask(std::function<bool(const TsMaskData&)> match) const;
+  // The lookups by name, indexed as the records and masks are appended, so
+  // that each costs a constant number of steps however large the skin is.
+  const TacSkinIndex& Index() const;
+  mutable std::unique_ptr<TacSkinIndex> FIndex;
   void InitRecordMasks(int32_t Record);
   int32_t AddOuterImage(int32_t Record);
 

@@ -4,11 +4,10 @@
 
 #include "base/Exception.h"
 #include "base/StrUtils.h"
+#include "skin/SkinLimits.h"
 #include "skin/SkinOptions.h"
 
 namespace {
-
-constexpr int32_t kByte = 255;
 
 struct StateKeys {
   const char *Color, *FontColor, *Left, *Top, *Right, *Bottom, *GlowColor, *GlowSize, *GradientPercent,
@@ -28,10 +27,11 @@ class SectionReader {
  public:
   SectionReader(const TMemIniFile& ini, const std::string& section) : FChain(ini, section) {}
 
-  int32_t Int(const char* key, int32_t def, int32_t bound = INT32_MAX) const {
-    return FChain.Integer(key, def, irmColor, bound);
+  // Numbers are limited to their key's range as they are read.
+  int32_t Int(const char* key, int32_t def) const {
+    return LimitSkinValue(key, FChain.Integer(key, def, irmColor, INT32_MAX));
   }
-  int32_t Plain(const char* key, int32_t bound) const { return FChain.Integer(key, 0, irmPlain, bound); }
+  int32_t Plain(const char* key) const { return LimitSkinValue(key, FChain.Integer(key, 0, irmPlain, INT32_MAX)); }
   bool Bool(const char* key) const { return FChain.Boolean(key, false); }
   std::string Text(const char* key, const char* def) const { return FChain.String(key, def); }
 
@@ -69,17 +69,17 @@ TsGeneralData ReadSection(const TMemIniFile& ini, const std::string& section, co
   d.ReservedBoolean = r.Bool("RESERVEDBOOLEAN");
   d.GiveOwnFont = r.Bool("GIVEOWNFONT");
   d.ShiftOnClick = r.Bool("SHIFTCLICK");
-  d.GlowCount = r.Int("GLOW", 0, kByte);
-  d.GlowMargin = r.Int("GLOWMARGIN", 0, kByte);
-  d.BorderRadius = scale.ScaleInt(r.Int("BORDERRADIUS", 0, kByte));
+  d.GlowCount = r.Int("GLOW", 0);
+  d.GlowMargin = r.Int("GLOWMARGIN", 0);
+  d.BorderRadius = scale.ScaleInt(r.Int("BORDERRADIUS", 0));
   if (From.HasMasks) d.GlowMargin = MulDivRounded(d.GlowMargin, From.PPI, 96);
-  d.States = r.Int("STATES", 3, kByte);
-  d.OuterOffset = {scale.ScaleInt(r.Plain("OUTOFFSL", kByte)), scale.ScaleInt(r.Plain("OUTOFFST", kByte)),
-                   scale.ScaleInt(r.Plain("OUTOFFSR", kByte)), scale.ScaleInt(r.Plain("OUTOFFSB", kByte))};
-  d.OuterOpacity = r.Int("OUTOPACITY", 200, kByte);
+  d.States = r.Int("STATES", 3);
+  d.OuterOffset = {scale.ScaleInt(r.Plain("OUTOFFSL")), scale.ScaleInt(r.Plain("OUTOFFST")),
+                   scale.ScaleInt(r.Plain("OUTOFFSR")), scale.ScaleInt(r.Plain("OUTOFFSB"))};
+  d.OuterOpacity = r.Int("OUTOPACITY", 200);
   d.OuterMode = r.Int("OUTERMODE", 2);
-  d.OuterBlur = scale.ScaleInt(r.Int("OUTBLUR", 9, 30));
-  d.OuterRadius = scale.ScaleInt(r.Int("OUTRADIUS", 9, 60));
+  d.OuterBlur = scale.ScaleInt(r.Int("OUTBLUR", 9));
+  d.OuterRadius = scale.ScaleInt(r.Int("OUTRADIUS", 9));
   d.OuterColorL = r.Int("OUTCOLL", 0);
   d.OuterColorT = r.Int("OUTCOLT", 0);
   d.OuterColorR = r.Int("OUTCOLR", 0);
@@ -124,7 +124,7 @@ int32_t TacScaleRule::ScaleInt(int32_t Value) const {
 
 std::vector<TsGeneralData> LoadGeneralData(const TacGeneralDataSource& From) {
   std::vector<TsGeneralData> gd;
-  for (const std::string& section : From.Options.ReadSections()) gd.push_back(ReadSection(From.Options, section, From));
+  for (const std::string& section : SkinSectionNames(From.Options)) gd.push_back(ReadSection(From.Options, section, From));
   if (From.CommonSections) {
     // A common section the skin lacks reads its values, and those of the
     // skin's sections it names as parent, from the skin merged with it.
@@ -139,7 +139,7 @@ std::vector<TsGeneralData> LoadGeneralData(const TacGeneralDataSource& From) {
       any = true;
     }
     if (any) {
-      for (const std::string& section : From.Options.ReadSections())
+      for (const std::string& section : SkinSectionNames(From.Options))
         for (const std::string& key : From.Options.ReadSection(section))
           merged.WriteString(section, key, From.Options.ReadString(section, key, ""));
       for (const std::string& section : From.CommonSections->ReadSections())

@@ -8,6 +8,7 @@
 #include "graphics/Resample.h"
 #include "skin/ImageDecoders.h"
 #include "skin/SkinOptions.h"
+#include "skin/SkinLimits.h"
 #include "skin/SkinSections.h"
 
 namespace {
@@ -237,7 +238,10 @@ bool ScaleElementImage(TsMaskData& Mask, const TacWorkBitmap& Source, bool Alpha
 void TacSkinMasks::LoadAllMasks(const TacMaskSource& From) {
   ma.clear();
   BmpArray.clear();
-  const std::vector<std::string> sections = From.Options.ReadSections();
+  FImageByFile.clear();
+  FImageByRect.clear();
+  FImageBytes = 0;
+  const std::vector<std::string> sections = SkinSectionNames(From.Options);
   const auto loadSection = [&](const TMemIniFile& ini, const std::string& section, int32_t index) {
     for (const std::string& key : ini.ReadSection(section)) {
       if (section == s_GlobalInfo && key == kMasterBitmapKey) continue;
@@ -269,10 +273,16 @@ void TacSkinMasks::LoadElement(const TacMaskSource& From, const TMemIniFile& Ini
     } else if (mask.MulPPi != mask.DivPPI && (mask.DrawMode & dmNeverRescale) == 0) {
       const TRect source = mask.R;
       std::unique_ptr<TacWorkBitmap> scaled;
-      if (ScaleElementImage(mask, From.MasterBitmap, false, scaled)) {
+      TsMaskData unscaled = mask;
+      // Beyond the budget the element keeps its unscaled frames of the master bitmap.
+      if (ScaleElementImage(mask, From.MasterBitmap, false, scaled) && !TakeImageBytes(*scaled)) {
+        mask = unscaled;
+        scaled.reset();
+      }
+      if (scaled) {
         mask.Bmp = scaled.get();
-        BmpArray.push_back(TacBmpData{mask.MulPPi, mask.DivPPI, mask.MaskType, Section + "-" + Key, {},
-                                      std::move(scaled), mask.R, source, false});
+        AddImage(TacBmpData{mask.MulPPi, mask.DivPPI, mask.MaskType, Section + "-" + Key, {}, std::move(scaled),
+                            mask.R, source, false});
       }
     }
   }
@@ -282,11 +292,34 @@ void TacSkinMasks::LoadElement(const TacMaskSource& From, const TMemIniFile& Ini
   ma.push_back(std::move(mask));
 }
 
+bool TacSkinMasks::TakeImageBytes(const TacWorkBitmap& Image) {
+  const size_t bytes = static_cast<size_t>(Image.Width()) * static_cast<size_t>(Image.Height()) * sizeof(TacPixel);
+  if (bytes > acMaxSkinImageBytes - FImageBytes) return false;
+  FImageBytes += bytes;
+  return true;
+}
+
+void TacSkinMasks::AddImage(TacBmpData Image) {
+  const size_t index = BmpArray.size();
+  if (Image.FileName.empty())
+    FImageByRect.emplace(std::array<int32_t, 4>{Image.SrcRect.Left, Image.SrcRect.Top, Image.SrcRect.Right,
+                                                Image.SrcRect.Bottom},
+                         index);
+  else
+    FImageByFile.emplace(Image.FileName, index);
+  BmpArray.push_back(std::move(Image));
+}
+
 bool TacSkinMasks::ShareImage(TsMaskData& Mask, const std::string& FileName) const {
-  const auto entry = std::find_if(BmpArray.begin(), BmpArray.end(), [&](const TacBmpData& b) {
-    return FileName.empty() ? b.FileName.empty() && b.SrcRect == Mask.R : b.FileName == FileName;
-  });
-  if (entry == BmpArray.end()) return false;
+  size_t found = BmpArray.size();
+  if (FileName.empty()) {
+    const auto it = FImageByRect.find({Mask.R.Left, Mask.R.Top, Mask.R.Right, Mask.R.Bottom});
+    if (it != FImageByRect.end()) found = it->second;
+  } else if (const auto it = FImageByFile.find(FileName); it != FImageByFile.end()) {
+    found = it->second;
+  }
+  if (found >= BmpArray.size()) return false;
+  const TacBmpData* entry = &BmpArray[found];
   Mask.Bmp = entry->Bmp.get();
   Mask.R = Mask.Bmp->BoundsRect();
   Mask.Width = Mask.Bmp->Width();
@@ -314,9 +347,10 @@ bool TacSkinMasks::LoadFileImage(const TacMaskSource& From, TsMaskData& Mask, co
     std::unique_ptr<TacWorkBitmap> scaled;
     if (ScaleElementImage(Mask, *bitmap, IsAlphaImageType(Mask.ImgType), scaled)) bitmap = std::move(scaled);
   }
+  if (!TakeImageBytes(*bitmap)) return false;  // left out like a missing file
   Mask.Bmp = bitmap.get();
-  BmpArray.push_back(TacBmpData{Mask.MulPPi, Mask.DivPPI, Mask.MaskType, Mask.ClassName + "-" + Mask.PropertyName,
-                                FileName, std::move(bitmap), Mask.R, {}, true});
+  AddImage(TacBmpData{Mask.MulPPi, Mask.DivPPI, Mask.MaskType, Mask.ClassName + "-" + Mask.PropertyName, FileName,
+                      std::move(bitmap), Mask.R, {}, true});
   return true;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
+#include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "base/IniFile.h"
@@ -103,6 +106,20 @@ struct TacSkinMasks {
                    const std::string& Key);
   bool ShareImage(TsMaskData& Mask, const std::string& FileName) const;
   bool LoadFileImage(const TacMaskSource& From, TsMaskData& Mask, const std::string& FileName);
+  void AddImage(TacBmpData Image);
+
+ protected:
+  // Counts Image against acMaxSkinImageBytes; false, and not counted, when
+  // it would go beyond.
+  bool TakeImageBytes(const TacWorkBitmap& Image);
+
+ private:
+  size_t FImageBytes = 0;
+
+  // The images LoadAllMasks added, by file name, or by the rectangle of the
+  // master bitmap they were cut from, so that sharing one costs no search.
+  std::unordered_map<std::string, size_t> FImageByFile;
+  std::map<std::array<int32_t, 4>, size_t> FImageByRect;
 };
 
 // The value an element key is loaded from for a skin data object of PPI and

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/StrUtils.h"
+#include "skin/SkinLimits.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ TacSectionChain::TacSectionChain(const TMemIniFile& Options, std::string_view Se
   std::vector<std::string_view> names{Section};
   const TMemIniFile::Section* level = Options.FindSection(Section);
   FLevels.push_back(level);
-  for (;;) {
+  while (FLevels.size() <= static_cast<size_t>(acMaxParentDepth)) {
     const std::string* parent = Options.FindValue(level, kParentKey);
     if (!parent || parent->empty() || *parent == kMissing || *parent == names.back()) break;
     if (std::find(names.begin(), names.end(), *parent) != names.end()) break;
@@ -92,17 +93,22 @@ int ScaleIndexOfPPI(int PPI) {
 int32_t ReadScaledMetric(const TMemIniFile& Options, const TacScaleContext& Context, std::string_view Key,
                          int32_t Default, bool Scale, std::optional<int> MaskDivPPI) {
   constexpr std::string_view kGlobal = "GLOBALINFO";
+  // A value written in the skin is limited to its key's range before it is scaled.
+  const auto read = [&](const std::string& key, int32_t def) {
+    const int32_t value = Options.ReadInteger(kGlobal, key, kMetricMissing);
+    return value == kMetricMissing ? def : LimitSkinValue(Key, value);
+  };
   if (Scale && MaskDivPPI && *MaskDivPPI > 0) {
-    const int32_t own = Options.ReadInteger(kGlobal, ScaledKey(Key, ScaleIndexOfPPI(*MaskDivPPI)), kMetricMissing);
+    const int32_t own = read(ScaledKey(Key, ScaleIndexOfPPI(*MaskDivPPI)), kMetricMissing);
     if (own != kMetricMissing) return MulDivRounded(own, Context.PPI, *MaskDivPPI);
-    return MulDivRounded(Options.ReadInteger(kGlobal, Key, Default), Context.PPI, 96);
+    return MulDivRounded(read(std::string(Key), Default), Context.PPI, 96);
   }
-  const int32_t value = Options.ReadInteger(kGlobal, ScaledKey(Key, Context.ScaleIndex), kMetricMissing);
+  const int32_t value = read(ScaledKey(Key, Context.ScaleIndex), kMetricMissing);
   if (value != kMetricMissing) {
     if (Context.CustomPPI > 0 && Context.CustomPPI < 96) return MulDivRounded(value, Context.CustomPPI, 96);
     return value;
   }
   if (Context.ScaleIndex <= 0) return Default;
-  const int32_t plain = Options.ReadInteger(kGlobal, Key, Default);
+  const int32_t plain = read(std::string(Key), Default);
   return Scale ? MulDivRounded(plain, Context.PPI, 96) : plain;
 }

@@ -15,7 +15,8 @@ enum TacIntReadMode {
 
 // A section with its parents, found once and asked many times: the section
 // named by "PARENTCLASS", then its parent, and so on. A chain that loops back
-// is cut where it repeats, and a key missing along it counts as missing.
+// is cut where it repeats, one longer than acMaxParentDepth parents is cut
+// there, and a key missing along it counts as missing.
 class TacSectionChain {
  public:
   TacSectionChain(const TMemIniFile& Options, std::string_view Section);

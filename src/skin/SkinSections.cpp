@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/SkinLimits.h"
+
 const std::array<const char*, acSectionCount> acSectionNames = {
     "MENUITEM", "CHECKBOX", "SPEEDBUTTON", "SPEEDBUTTON_SMALL", "TOOLBUTTON", "TRANSPARENT", "GROUPBOX", "DIVIDER",
     "WEBBUTTON", "BUTTON", "COMBONOEDIT", "BUTTON_HUGE", "TOOLBAR", "EDIT", "GAUGE", "SELECTION", "STATUSBAR",
@@ -28,8 +30,14 @@ TacSection SectionFallback(TacSection Slot) {
   }
 }
 
-std::vector<std::string> SectionRecordNames(const TMemIniFile& Options, const TMemIniFile* CommonSections) {
+std::vector<std::string> SkinSectionNames(const TMemIniFile& Options) {
   std::vector<std::string> names = Options.ReadSections();
+  if (names.size() > acMaxSkinSections) names.resize(acMaxSkinSections);
+  return names;
+}
+
+std::vector<std::string> SectionRecordNames(const TMemIniFile& Options, const TMemIniFile* CommonSections) {
+  std::vector<std::string> names = SkinSectionNames(Options);
   if (CommonSections)
     for (const std::string& common : CommonSections->ReadSections())
       if (FindSectionIndex(names, common) < 0) names.push_back(common);

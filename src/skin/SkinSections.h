@@ -30,6 +30,10 @@ inline constexpr char s_GlobalInfo[] = "GLOBALINFO";
 inline constexpr char s_Transparent[] = "TRANSPARENT";
 inline constexpr char s_MainColor[] = "MAINCOLOR";
 
+// The sections of the options that a skin is made of: the first
+// acMaxSkinSections of them, in file order.
+std::vector<std::string> SkinSectionNames(const TMemIniFile& Options);
+
 // The names of the section records in index order: the options file's
 // sections, sections of the common text the file lacks, then "TRANSPARENT"
 // and "MAINCOLOR" when the file has none.

@@ -5,6 +5,7 @@
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
+#include "skin/SkinLimits.h"
 
 namespace {
 
@@ -64,16 +65,30 @@ std::string InternalFormatErrorText(const std::string& SkinName) {
   return "Internal format error in the \"" + SkinName + "\" skin. Please, update this skin to latest version.";
 }
 
+bool IsNameInsideFolder(std::string_view Name) {
+  if (Name.empty() || Name.find(':') != std::string_view::npos || IsSeparator(Name.front())) return false;
+  size_t start = 0;
+  while (start <= Name.size()) {
+    size_t end = start;
+    while (end < Name.size() && !IsSeparator(Name[end])) ++end;
+    if (Name.substr(start, end - start) == "..") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 std::optional<std::vector<uint8_t>> TacSkinSource::ReadSkinFile(const std::string& FileName) const {
   if (Convertor) {
     const TMemoryStream* stream = Convertor->FindFile(FileName);
     if (!stream) return std::nullopt;
     return stream->Data();
   }
-  if (Kind != sskFolder || FileName.empty()) return std::nullopt;
-  const std::string path = FileName.find(':') != std::string::npos ? FileName : SkinPath + FileName;
+  // A folder's skin names its files relative to itself; one that would
+  // reach outside it counts as missing.
+  if (Kind != sskFolder || !IsNameInsideFolder(FileName)) return std::nullopt;
+  const std::string path = SkinPath + FileName;
   if (!FileExists(path)) return std::nullopt;
-  return ReadFileBytes(path);
+  return ReadFileBytes(path, acMaxSkinFileBytes);
 }
 
 TacSkinSource LoadSkinSource(const std::string& SkinName, const std::string& SkinDirectory, const std::string& AppDir,
@@ -85,7 +100,7 @@ TacSkinSource LoadSkinSource(const std::string& SkinName, const std::string& Ski
   source.SkinPath = directory + SkinName + "\\";
   if (FileExists(source.SkinPath + acOptionsFileName)) {
     source.Kind = sskFolder;
-    source.Options.LoadFromFile(source.SkinPath + acOptionsFileName);
+    source.Options.LoadFromFile(source.SkinPath + acOptionsFileName, acMaxOptionsBytes);
     return source;
   }
 
@@ -93,7 +108,7 @@ TacSkinSource LoadSkinSource(const std::string& SkinName, const std::string& Ski
   // directory finds ".asz" files next to the executable, not the current one.
   const std::string packedFile = directory + SkinName + ".asz";
   if (FileExists(packedFile)) {
-    const std::vector<uint8_t> packed = ReadFileBytes(packedFile);
+    const std::vector<uint8_t> packed = ReadFileBytes(packedFile, acMaxArchiveBytes);
     source.Convertor = ReadArchive(packed, SkinName);
     source.Kind = sskPackedFile;
     SetOptionsText(source.Options, *source.Convertor->Options);

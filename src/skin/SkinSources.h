@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Exception.h"
@@ -56,10 +57,14 @@ struct TacSkinSource {
   TMemIniFile Options{true};
   std::unique_ptr<TacSkinConvertor> Convertor;  // packed sources only
 
-  // A file named by the options: from the archive, or from the folder (a name
-  // with ":" is absolute). Empty when the skin does not have it.
+  // A file named by the options: from the archive, or from the folder, where
+  // a name with a drive, a root or a ".." part is refused as missing. Empty
+  // when the skin does not have it.
   std::optional<std::vector<uint8_t>> ReadSkinFile(const std::string& FileName) const;
 };
+
+// True for a file name relative to a skin folder that stays inside it.
+bool IsNameInsideFolder(std::string_view Name);
 
 // Resolves a skin name as a folder, then an ".asz" file, then a stored skin,
 // and reads its options. Damaged data throws Exception; a packed skin
