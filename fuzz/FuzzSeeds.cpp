@@ -10,7 +10,8 @@
 #include "skin/PackedSkinWriter.h"
 
 // Writes a small seed corpus for the fuzz targets into OUTDIR/archive,
-// OUTDIR/options, OUTDIR/element and OUTDIR/image.
+// OUTDIR/options, OUTDIR/element, OUTDIR/image and OUTDIR/skin (the stored
+// skin's own options file).
 namespace {
 
 std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
   ForceDirectories(out + "/options");
   ForceDirectories(out + "/element");
   ForceDirectories(out + "/image");
+  ForceDirectories(out + "/skin");
+  WriteFileBytes(out + "/skin/orvale-options", ReadFileBytes(std::string(ORVALE_ROOT) + "/Orvale/Options.dat"));
   WriteFileBytes(out + "/image/seed.png", SeedPng());
   WriteFileBytes(out + "/image/seed.bmp", SeedBmp());
   int n = 0;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "ContactSheet.h"
 #include "PngWrite.h"
 #include "base/FileUtils.h"
 #include "graphics/Composition.h"
+#include "../skin/SkinTestFiles.h"
 #include "loader/OpenedSkin.h"
 #include "skin/ImageDecoders.h"
 
@@ -20,7 +20,7 @@ namespace {
 //   build/native/tools/skinsheet/skinsheet skins/Orvale.asz --ppi 96 -o tests/tools/golden/orvale-sheet-96.png
 // (and --ppi 144), look at them, and commit them.
 std::string GoldenPath(int32_t ppi) {
-  return std::string(std::getenv("ACS_TEST_DATA")) + "/golden/orvale-sheet-" + std::to_string(ppi) + ".png";
+  return std::string(GOLDEN_DIR) + "/orvale-sheet-" + std::to_string(ppi) + ".png";
 }
 
 // The actual picture, and one that shows where it differs: the golden
@@ -74,5 +74,19 @@ TEST_P(ContactSheetGolden, TheStoredSkinPaintsItsCommittedPicture) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, ContactSheetGolden, testing::Values(96, 144));
+
+// A skin of thousands of sections gets a sheet of bounded size all the same.
+TEST(ContactSheet, AHugeSkinDrawsABoundedSheet) {
+  TempDir dir;
+  std::string options = "[GLOBALINFO]\n";
+  for (int32_t i = 0; i < 6000; ++i) options += "[S" + std::to_string(i) + "]\nCOLOR=" + std::to_string(i) + "\n";
+  dir.WriteFile("Huge/Options.dat", options);
+  const auto skin = TacOpenedSkin::FromPath(dir.Path() + "Huge", 96);
+  EXPECT_GE(skin->Data().GetSkinIndex("S4094"), 0);
+  EXPECT_EQ(skin->Data().GetSkinIndex("S4095"), -1) << "the sections beyond the limit are left out";
+  const auto sheet = RenderContactSheet(skin->Data());
+  EXPECT_LE(sheet->Height(), 32768);
+  EXPECT_LE(sheet->Width(), 4096);
+}
 
 }  // namespace

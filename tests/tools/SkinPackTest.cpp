@@ -80,6 +80,8 @@ TEST(SkinPack, CommandErrorsExplainThemselves) {
       {{"pack", dir.Path() + "missing", dir.Path() + "x.asz"}, 1, "is not a folder"},
       {{"list", dir.Path() + "missing.asz"}, 1, "Cannot open file"},
       {{"list", dir.Path() + "bad.asz"}, 1, "is not a packed skin"},
+      {{"list", dir.Path() + "noopts"}, 1, "is a folder, not a file"},
+      {{"unpack", dir.Path() + "noopts", dir.Path() + "out"}, 1, "is a folder, not a file"},
   };
   for (const auto& c : cases) {
     ErrorBoxRecorder boxes;
@@ -91,6 +93,7 @@ TEST(SkinPack, CommandErrorsExplainThemselves) {
 
 TEST(SkinPack, UnpackRefusesEntryNamesThatLeaveTheFolder) {
   TempDir dir;
+  ErrorBoxRecorder boxes;
   for (const std::string name : {"../evil.png", "..\\evil.png", "C:evil.png", "sub/evil.png", ".."}) {
     dir.WriteFile("evil.asz", WritePackedSkin({{"Options.dat", {'[', 'A', ']'}}, {name, {'x'}}}));
     const ToolRun run = SkinPack({"unpack", dir.Path() + "evil.asz", dir.Path() + "out"});
@@ -99,6 +102,27 @@ TEST(SkinPack, UnpackRefusesEntryNamesThatLeaveTheFolder) {
     EXPECT_FALSE(FileExists(dir.Path() + "evil.png"));
     EXPECT_FALSE(FileExists(dir.Path() + "out/Options.dat")) << "nothing is written from a bad archive";
   }
+  // The whole name is shown, a NUL in it included.
+  dir.WriteFile("zero.asz", WritePackedSkin({{"Options.dat", {'[', 'A', ']'}}, {std::string("a\0b.png", 7), {'x'}}}));
+  const ToolRun run = SkinPack({"unpack", dir.Path() + "zero.asz", dir.Path() + "out"});
+  EXPECT_NE(run.err.find("\"a\\x00b.png\""), std::string::npos) << run.err;
+}
+
+TEST(SkinPack, AnUnpackThatFailsPartWayLeavesNothingBehind) {
+  TempDir dir;
+  ErrorBoxRecorder boxes;
+  dir.WriteFile("plain.asz", WritePackedSkin({{"Options.dat", {'[', 'A', ']'}}, {"a.png", {'x'}}}));
+  // The archive has no preview: that is found after its files were written.
+  const ToolRun run = SkinPack({"unpack", dir.Path() + "plain.asz", dir.Path() + "out", "--preview", dir.Path() + "p.png"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("has no preview image"), std::string::npos) << run.err;
+  EXPECT_FALSE(DirectoryExists(dir.Path() + "out"));
+  // Into a folder that was there before, only what the unpack wrote goes again.
+  dir.WriteFile("kept/mine.txt", "mine");
+  SkinPack({"unpack", dir.Path() + "plain.asz", dir.Path() + "kept", "--preview", dir.Path() + "p.png"});
+  EXPECT_TRUE(FileExists(dir.Path() + "kept/mine.txt"));
+  EXPECT_FALSE(FileExists(dir.Path() + "kept/a.png"));
+  EXPECT_FALSE(FileExists(dir.Path() + "kept/Options.dat"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "base/StrUtils.h"
 #include "skin/PackedSkinWriter.h"
 #include "skin/SkinConvertor.h"
+#include "skin/SkinLimits.h"
 
 namespace {
 
@@ -70,8 +71,35 @@ void CheckEntryName(const std::string& name) {
                       std::any_of(name.begin(), name.end(), [](char c) {
                         return c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < ' ';
                       });
-  if (unsafe) throw Exception("The packed skin holds an entry named \"" + name + "\", which is not a plain file name.");
+  if (unsafe)
+    throw Exception("The packed skin holds an entry named " + QuotedEntryName(name) + ", which is not a plain file name.");
 }
+
+// What an unpack wrote, taken back unless it got to the end.
+class TacUnpackedFiles {
+ public:
+  explicit TacUnpackedFiles(const std::string& folder) : FFolder(ToPath(folder)), FMadeFolder(!DirectoryExists(folder)) {}
+  ~TacUnpackedFiles() {
+    if (FDone) return;
+    std::error_code ec;
+    for (const std::filesystem::path& file : FFiles) std::filesystem::remove(file, ec);
+    if (FMadeFolder) std::filesystem::remove_all(FFolder, ec);
+  }
+  TacUnpackedFiles(const TacUnpackedFiles&) = delete;
+  TacUnpackedFiles& operator=(const TacUnpackedFiles&) = delete;
+
+  void Write(const std::string& path, std::span<const uint8_t> bytes) {
+    FFiles.push_back(ToPath(path));
+    WriteFileBytes(path, bytes);
+  }
+  void Done() { FDone = true; }
+
+ private:
+  std::filesystem::path FFolder;
+  bool FMadeFolder;
+  bool FDone = false;
+  std::vector<std::filesystem::path> FFiles;
+};
 
 const char* TypeName(TacFileType type) {
   switch (type) {
@@ -101,21 +129,23 @@ int Pack(const Arguments& a, std::ostream& out) {
 
 int Unpack(const Arguments& a, std::ostream& out) {
   if (a.positional.size() != 2) throw UsageError();
-  const std::vector<uint8_t> packed = ReadFileBytes(a.positional[0]);
+  const std::vector<uint8_t> packed = ReadFileBytes(a.positional[0], acMaxArchiveBytes);
   TacSkinConvertor convertor;
   convertor.PackedData = packed;
   if (!ReadPackedSkin(convertor)) throw Exception("\"" + a.positional[0] + "\" is not a packed skin.");
   convertor.PackedData = {};
   for (const TacFileItem& item : convertor.Files) CheckEntryName(item.Name);
   const std::string folder = a.positional[1];
+  TacUnpackedFiles written(folder);
   if (!ForceDirectories(folder)) throw Exception("Cannot create the folder \"" + folder + "\".");
-  if (convertor.Options) WriteFileBytes(folder + "/" + acOptionsFileName, convertor.Options->Data());
-  for (const TacFileItem& item : convertor.Files) WriteFileBytes(folder + "/" + item.Name, item.Stream->Data());
+  if (convertor.Options) written.Write(folder + "/" + acOptionsFileName, convertor.Options->Data());
+  for (const TacFileItem& item : convertor.Files) written.Write(folder + "/" + item.Name, item.Stream->Data());
   if (!a.preview.empty()) {
     TMemoryStream preview;
     if (!ReadSkinPreview(packed, preview)) throw Exception("\"" + a.positional[0] + "\" has no preview image.");
-    WriteFileBytes(a.preview, preview.Data());
+    written.Write(a.preview, preview.Data());
   }
+  written.Done();
   out << "unpacked " << convertor.Files.size() + (convertor.Options ? 1 : 0) << " files into " << folder << "\n";
   return 0;
 }

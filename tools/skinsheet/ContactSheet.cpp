@@ -16,6 +16,12 @@
 namespace {
 constexpr TacPixel kInk = 0xFF202020u;
 constexpr int32_t kGap = 8;
+// A damaged skin may hold any number of sections and images of any size; the
+// sheet draws this many sections, lists this many more by name, and stops
+// growing at this height.
+constexpr size_t kDrawnSections = 256;
+constexpr size_t kListedSections = 1024;
+constexpr int32_t kMaxSheetHeight = 32768;
 
 // Something drawn on the sheet under its label.
 struct Item {
@@ -40,27 +46,34 @@ class Layout {
   }
   void Add(Item item) { Items.push_back(std::move(item)); }
 
-  // Flows the items into rows of at most Width pixels and draws them.
+  // Flows the items into rows of at most Width pixels and draws them; the
+  // items that would make the sheet higher than kMaxSheetHeight are left out.
   std::unique_ptr<TacWorkBitmap> Render(int32_t width) const {
-    std::vector<TPoint> at(Items.size());
+    std::vector<TPoint> at;
     int32_t x = kGap, y = kGap, rowHeight = 0;
     for (size_t i = 0; i < Items.size(); ++i) {
       const Item& item = Items[i];
       const int32_t w = std::max(item.Width, LabelWidth(item.Label));
       const bool breakBefore = std::find(Breaks.begin(), Breaks.end(), i) != Breaks.end();
+      int32_t top = y, height = rowHeight;
       if ((breakBefore || x + w > width - kGap) && x > kGap) {
-        y += rowHeight + kGap;
-        x = kGap;
-        rowHeight = 0;
+        top = y + rowHeight + kGap;
+        height = 0;
       }
-      at[i] = {x, y};
+      height = std::max(height, LabelHeight() + std::clamp(item.Height, 0, kMaxSheetHeight));
+      if (top + height + kGap > kMaxSheetHeight) break;
+      if (top != y) {
+        y = top;
+        x = kGap;
+      }
+      rowHeight = height;
+      at.push_back({x, y});
       x += w + kGap * 2;
-      rowHeight = std::max(rowHeight, LabelHeight() + item.Height);
       if (breakBefore) x = width;  // a heading stands alone
     }
     auto sheet = NewWorkBitmap(width, y + rowHeight + kGap);
     PaintLightChecks(*sheet);
-    for (size_t i = 0; i < Items.size(); ++i) {
+    for (size_t i = 0; i < at.size(); ++i) {
       DrawTinyText(*sheet, at[i].X, at[i].Y, Items[i].Label, kInk, Scale);
       if (Items[i].Paint) Items[i].Paint(*sheet, at[i].X, at[i].Y + LabelHeight());
     }
@@ -87,8 +100,12 @@ void AddSections(Layout& layout, const TacSkinData& data) {
   const TSize sizes[] = {{layout.Px(16), layout.Px(16)}, {layout.Px(100), layout.Px(23)}, {layout.Px(200), layout.Px(80)}};
   int32_t blockWidth = 0;
   for (const TSize& s : sizes) blockWidth += s.cx + kGap;
-  for (size_t i = 0; i < data.gd.size(); ++i) {
+  for (size_t i = 0; i < std::min(data.gd.size(), kDrawnSections + kListedSections); ++i) {
     const TsGeneralData& section = data.gd[i];
+    if (i >= kDrawnSections) {
+      layout.Add({std::to_string(i) + " " + section.ClassName + " (NOT DRAWN)", 0, 0, nullptr});
+      continue;
+    }
     const int32_t states = std::clamp(section.States, 1, 4);
     const auto index = static_cast<int32_t>(i);
     Item item{std::to_string(i) + " " + section.ClassName + " STATES " + std::to_string(section.States),
@@ -106,6 +123,8 @@ void AddSections(Layout& layout, const TacSkinData& data) {
     };
     layout.Add(std::move(item));
   }
+  if (data.gd.size() > kDrawnSections + kListedSections)
+    layout.Add({std::to_string(data.gd.size() - kDrawnSections - kListedSections) + " MORE SECTIONS", 0, 0, nullptr});
 }
 
 void AddImage(Layout& layout, TacSkinData& data, const std::string& name, int32_t index) {
