@@ -7,6 +7,7 @@
 #include "framework/Messages.h"
 #include "graphics/Color.h"
 #include "graphics/WorkBitmap.h"
+#include "messages/SkinCommand.h"
 #include "paint/SkinPaint.h"
 
 class TacSkinData;
@@ -23,9 +24,8 @@ class TacOuterEffects : public TPersistent {
 };
 
 // The per-control skin binding, reachable from a window through its "ACSDATA"
-// property. Delivery of skin commands needs only the window procedure it
-// saved and the control that owns it.
-class TsCommonData : public TPersistent {
+// property.
+class TsCommonData : public TacSkinCommandTarget {
  public:
   TsCommonData() : FOuterEffects(this) {}
 
@@ -43,8 +43,5 @@ class TsCommonData : public TPersistent {
   int32_t FSaturation = 0;
   // The control's finished image at its full size.
   std::unique_ptr<TacWorkBitmap> FCacheBmp;
-  // Called directly by DirectSendMessage, bypassing the system's dispatch.
-  TWndMethod WndProc;
   int32_t SkinIndex = -1;
-  TControl* FOwnerControl = nullptr;
 };

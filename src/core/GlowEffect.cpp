@@ -3,7 +3,7 @@
 #include "core/CommonData.h"
 #include "core/LayeredEffects.h"
 #include "core/LayeredWindowApi.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/WinControl.h"
 #include "graphics/ColorOps.h"
 #include "graphics/ColorTransforms.h"

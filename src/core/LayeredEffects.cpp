@@ -7,6 +7,7 @@
 #include "core/CommonData.h"
 #include "core/LayeredWindowApi.h"
 #include "graphics/WorkBitmapDib.h"
+#include "manager/SkinManager.h"
 
 namespace {
 
@@ -73,6 +74,11 @@ void TacLayeredEffect::ShowLayered(POINT Position, HWND InsertAfter, uint8_t Alp
 }
 
 int32_t AppendEffect(std::unique_ptr<TacLayeredEffect> Effect) {
+  static const bool connected = [] {
+    SetSkinEffectsReset([] { ClearEffects(false); });
+    return true;
+  }();
+  (void)connected;
   Effects().push_back(std::move(Effect));
   return static_cast<int32_t>(Effects().size()) - 1;
 }

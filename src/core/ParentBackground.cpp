@@ -1,7 +1,7 @@
 #include "core/ParentBackground.h"
 
 #include "base/WinHandles.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Control.h"
 
 void GetParentBG(TacBGQuery& Query, TControl* Parent, bool DrawNow) {

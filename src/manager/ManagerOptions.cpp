@@ -1,6 +1,6 @@
 #include "manager/ManagerOptions.h"
 
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 
 const std::array<const char*, acThirdListCount> acThirdListNames = {
     "ThirdEdits",       "ThirdButtons",      "ThirdBitBtns",      "ThirdCheckBoxes",  "ThirdComboBoxes",

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/WinControl.h"
 
 namespace {

@@ -10,8 +10,7 @@
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
 #include "base/StrUtils.h"
-#include "core/LayeredEffects.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Screen.h"
@@ -29,6 +28,15 @@ TsSkinManager*& DefaultManagerSlot() {
 bool& LatestCommonDialogsFlag() {
   static bool flag = true;
   return flag;
+}
+
+std::function<void()>& EffectsReset() {
+  static std::function<void()> reset;
+  return reset;
+}
+
+void ClearEffects() {
+  if (EffectsReset()) EffectsReset()();
 }
 
 // The skin data handed out while no skin is loaded, one per scale slot.
@@ -69,6 +77,7 @@ TColor SkinColorToRGB(TColor Value, const TsSkinManager* Manager) {
   return SkinColorToRGB(Value, Manager ? &Manager->Palette() : nullptr);
 }
 bool UseLatestCommonDialogs() { return LatestCommonDialogsFlag(); }
+void SetSkinEffectsReset(std::function<void()> Reset) { EffectsReset() = std::move(Reset); }
 
 TsSkinManager::TsSkinManager(TComponent* Owner)
     : TComponent(Owner), FInternalSkins([this] {
@@ -276,7 +285,7 @@ void TsSkinManager::LoadFonts() {
 }
 
 void TsSkinManager::ClearSkinData() {
-  if (IsDefault()) ClearEffects(false);
+  if (IsDefault()) ClearEffects();
   FLoader.Clear();
   FEmbeddedFonts.Clear();
 }
@@ -338,7 +347,7 @@ void TsSkinManager::UpdateSkinSection(const std::string& SectionName) {
 void TsSkinManager::SendNewSkin(bool Repaint) {
   if (Designing() || Loading()) return;
   ManagerState.Include(TacManagerStateValue::msBroadCasting);
-  if (IsDefault()) ClearEffects(false);
+  if (IsDefault()) ClearEffects();
   FLoader.SetActive(false);
   BroadcastToForms(SK_SKIN_LOADED, reinterpret_cast<LPARAM>(this));
   FLoader.SetActive(FLoader.HasSections());
@@ -359,7 +368,7 @@ void TsSkinManager::SendRemoveSkin() {
   ManagerState.Include(TacManagerStateValue::msSkinRemoving);
   if (FFonts.MainMode == TacFontMode::fmFromSkin && !Application().Terminated() && !FDefFontName.empty())
     ChangeAppFont(FDefFontName, false);
-  ClearEffects(false);
+  ClearEffects();
   UnInstallHook();
   ClearSkinData();
   BroadcastToForms(SK_SKIN_REMOVED, reinterpret_cast<LPARAM>(this));

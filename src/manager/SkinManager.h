@@ -256,3 +256,7 @@ TColor SkinColorToRGB(TColor Value, const TsSkinManager* Manager = nullptr);
 // Process-wide switches and callbacks that other parts connect to.
 // Whether the framework shows the newest style of the system's standard dialogs.
 bool UseLatestCommonDialogs();
+// Frees every glow and ripple window, which paint with the skin data the
+// manager is about to replace or free; the effects connect it when they show
+// their first window.
+void SetSkinEffectsReset(std::function<void()> Reset);

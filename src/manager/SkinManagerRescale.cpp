@@ -1,5 +1,5 @@
 #include "base/StrUtils.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Form.h"
 #include "framework/Screen.h"
 #include "manager/SkinManager.h"

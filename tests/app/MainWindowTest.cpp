@@ -8,7 +8,7 @@
 #include "app/Unit1.h"
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Screen.h"

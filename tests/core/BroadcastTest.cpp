@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CommonData.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"

@@ -4,7 +4,7 @@
 #include "core/CommonData.h"
 #include "core/ControlPaint.h"
 #include "core/ParentBackground.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
 

@@ -3,7 +3,7 @@
 #include "base/Exception.h"
 #include "base/WinHandles.h"
 #include "core/CommonData.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "framework/Panel.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "manager/ManagerOptions.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/DefinitionReader.h"
 #include "skin/PackedSkinWriter.h"
 

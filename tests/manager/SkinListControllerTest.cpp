@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ManagerTestFiles.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/Application.h"
 
 namespace {

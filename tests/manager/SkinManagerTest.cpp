@@ -4,7 +4,7 @@
 #include "base/WinHandles.h"
 #include "core/CommonData.h"
 #include "core/LayeredEffects.h"
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 #include "framework/DefinitionReader.h"
 #include "framework/Panel.h"
 

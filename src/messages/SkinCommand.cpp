@@ -1,6 +1,5 @@
-#include "core/SkinCommand.h"
+#include "messages/SkinCommand.h"
 
-#include "core/CommonData.h"
 #include "framework/Form.h"
 #include "framework/Screen.h"
 #include "framework/WinControl.h"
@@ -12,16 +11,16 @@ TacBroadcastFilter& BroadcastFilter() {
 }
 }  // namespace
 
-TsCommonData* CommonDataOf(HWND window) {
+TacSkinCommandTarget* SkinCommandTargetOf(HWND window) {
   void* data = window ? GetPropW(window, kAcsDataProperty) : nullptr;
   if (!data) return nullptr;
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  return process == GetCurrentProcessId() ? static_cast<TsCommonData*>(data) : nullptr;
+  return process == GetCurrentProcessId() ? static_cast<TacSkinCommandTarget*>(data) : nullptr;
 }
 
 LRESULT DirectSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TsCommonData* data = CommonDataOf(window);
+  TacSkinCommandTarget* data = SkinCommandTargetOf(window);
   if (!data || !data->WndProc) return SendMessageW(window, message, wParam, lParam);
   TMessage record{message, wParam, lParam, 0};
   try {
@@ -51,7 +50,7 @@ LRESULT SendSkinCommandToControl(TControl* control, UINT message, WPARAM wParam,
   if (windowed->ComponentState().Contains(TComponentStateItem::csDestroying) || !windowed->HandleAllocated())
     return 0;
   HWND window = windowed->Handle();
-  TsCommonData* data = CommonDataOf(window);
+  TacSkinCommandTarget* data = SkinCommandTargetOf(window);
   if (data && !data->WndProc && data->FOwnerControl) {
     data->WndProc = data->FOwnerControl->WindowProc;
     return DirectSendMessage(window, message, wParam, lParam);

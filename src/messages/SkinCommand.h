@@ -3,12 +3,12 @@
 
 #include <functional>
 
+#include "framework/Classes.h"
 #include "framework/Messages.h"
 #include "graphics/Color.h"
 
 class TControl;
 class TWinControl;
-class TsCommonData;
 
 // The one private message of the skin engine: the sub-command in the high
 // word of wParam, a small argument in the low word, a pointer or object in
@@ -106,9 +106,22 @@ constexpr int SK_LIST_LOADED = 97;
 inline constexpr wchar_t kAcsDataProperty[] = L"ACSDATA";
 inline constexpr wchar_t kAcsAdapterProperty[] = L"ACSBSC";
 
-// The common skin data behind a window's "ACSDATA" property. Windows of other
+// What a window's "ACSDATA" property points to, as far as delivery needs it:
+// the window procedure to call directly and the control that owns it. Only
+// the common skin data of a control or form is one.
+class TacSkinCommandTarget : public TPersistent {
+ public:
+  // Called directly by DirectSendMessage, bypassing the system's dispatch.
+  TWndMethod WndProc;
+  TControl* FOwnerControl = nullptr;
+
+ protected:
+  TacSkinCommandTarget() = default;
+};
+
+// The target behind a window's "ACSDATA" property. Windows of other
 // processes may carry the property too; their value is not ours to read.
-TsCommonData* CommonDataOf(HWND window);
+TacSkinCommandTarget* SkinCommandTargetOf(HWND window);
 
 // Calls the window procedure saved in the window's common skin data directly
 // (an exception inside answers 0), or sends the message the usual way.
