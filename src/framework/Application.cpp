@@ -117,5 +117,6 @@ void TApplication::ControlDestroyed(TControl* control) {
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
   if (operation == TOperation::opRemove && component == FMainForm) FMainForm = nullptr;
 }

@@ -100,7 +100,17 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 
 TNotifyEvent TComponent::MethodAddress(const std::string&) { return nullptr; }
 
-void TComponent::Notification(TComponent*, TOperation) {}
+void TComponent::Notification(TComponent* component, TOperation operation) {
+  // Every component of an owner hears about the others coming and going; the
+  // list is copied because a receiver may free components.
+  std::vector<TComponent*> receivers;
+  receivers.reserve(FComponents.size());
+  for (const auto& owned : FComponents)
+    if (owned.get() != component) receivers.push_back(owned.get());
+  for (TComponent* receiver : receivers)
+    if (std::any_of(FComponents.begin(), FComponents.end(), [receiver](const auto& c) { return c.get() == receiver; }))
+      receiver->Notification(component, operation);
+}
 
 void TComponent::InsertComponent(TComponent* component) {
   FComponents.emplace_back(component);

@@ -65,6 +65,11 @@ class TComponent : public TPersistent {
   virtual TNotifyEvent MethodAddress(const std::string& name);
 
  protected:
+  // Told about a component this one owns being inserted (opInsert) or freed
+  // (opRemove), and passed on to every other owned component. A component is
+  // inserted by its own constructor: at opInsert only its TComponent part
+  // exists, so receivers compare or keep the pointer and look at its class
+  // later (in Loaded, or when they use it).
   virtual void Notification(TComponent* component, TOperation operation);
 
  private:

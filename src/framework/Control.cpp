@@ -5,6 +5,7 @@
 #include "framework/Form.h"
 #include "framework/MessageParams.h"
 #include "framework/WinControl.h"
+#include "framework/WindowHost.h"
 
 const TIdentTable<TAlignment> kAlignmentIdents{{"taLeftJustify", TAlignment::taLeftJustify},
                                                {"taRightJustify", TAlignment::taRightJustify},
@@ -137,6 +138,7 @@ void TControl::SetCursor(TCursor cursor) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
+  const TacMessageDelivery delivery(true);
   WindowProc(message);
   return message.Result;
 }

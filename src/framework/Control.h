@@ -28,7 +28,18 @@ enum class TControlStyleItem {
 };
 using TControlStyle = TSet<TControlStyleItem>;
 
-enum class TControlStateItem { csLButtonDown, csClicked, csFocusing, csCreating, csPaintCopy, csCustomPaint, csRecreating };
+// csGlassPaint: the control is painted over a background that keeps its alpha
+// (a layered or composited parent), so its image must carry alpha too.
+enum class TControlStateItem {
+  csLButtonDown,
+  csClicked,
+  csFocusing,
+  csCreating,
+  csPaintCopy,
+  csCustomPaint,
+  csRecreating,
+  csGlassPaint
+};
 using TControlState = TSet<TControlStateItem>;
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -35,7 +35,11 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr UINT CM_ENTER = CM_BASE + 26;
 constexpr UINT CM_EXIT = CM_BASE + 27;
+// WParam: the control put on or taken off this one; LParam: 1 when it was put on.
+constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
+// A windowed control is to be repainted: Invalidate sends it to the control.
+constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 
 // Notifications a parent reflects back to the child control that sent them.
 constexpr UINT CN_BASE = 0xBC00;

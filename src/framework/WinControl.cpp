@@ -47,6 +47,7 @@ LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
   }
   if (!control) return CallWindowProcW(ClassProcedure(window), window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
+  const TacMessageDelivery delivery(window, msg, wParam, lParam);
   DispatchGuarded([&] { control->WindowProc(message); });
   if (msg == WM_NCDESTROY) control->HandleDestroyed();
   return message.Result;
@@ -219,16 +220,21 @@ void TWinControl::NotifyShowingChanged() {
 void TWinControl::InsertControl(TControl* control) {
   FControls.push_back(control);
   auto* windowed = dynamic_cast<TWinControl*>(control);
-  if (!FHandle) return;
-  if (!windowed)
-    control->Invalidate();
-  else if (windowed->FHandle)
-    ::SetParent(windowed->FHandle, FHandle);
-  else
-    windowed->HandleNeeded();
+  if (FHandle) {
+    if (!windowed)
+      control->Invalidate();
+    else if (windowed->FHandle)
+      ::SetParent(windowed->FHandle, FHandle);
+    else
+      windowed->HandleNeeded();
+  }
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+  // A parent being destroyed frees its children and hears nothing more.
+  if (!ComponentState().Contains(TComponentStateItem::csDestroying))
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
   control->Invalidate();
   std::erase(FControls, control);
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -326,9 +332,7 @@ POINT TWinControl::ScreenToClient(POINT point) const {
   return point;
 }
 
-void TWinControl::Invalidate() {
-  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
-}
+void TWinControl::Invalidate() { Perform(CM_INVALIDATE); }
 
 void TWinControl::Update() {
   if (FHandle) UpdateWindow(FHandle);
@@ -569,6 +573,9 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     case CM_RECREATEWND:
       return RecreateWnd();
+    case CM_INVALIDATE:
+      if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+      return;
     default:
       break;
   }

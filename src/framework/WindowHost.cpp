@@ -1,6 +1,7 @@
 #include "framework/WindowHost.h"
 
 #include <set>
+#include <utility>
 #include <stdexcept>
 #include <string>
 
@@ -29,7 +30,45 @@ bool RegisterHostClass(const wchar_t* name, UINT style, WNDPROC procedure) {
   return true;
 }
 
+// The message this thread is sending through SendFromOwnThread: the window
+// procedure that the system calls for it is the first to see it.
+struct OwnSend {
+  HWND Window = nullptr;
+  UINT Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  bool Pending = false;
+};
+thread_local OwnSend PendingOwnSend;
+thread_local bool HandlingOwnThreadMessage = true;
+
+bool TakeOwnSend(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  OwnSend& pending = PendingOwnSend;
+  if (!pending.Pending || pending.Window != window || pending.Msg != msg || pending.WParam != wParam ||
+      pending.LParam != lParam)
+    return false;
+  pending.Pending = false;
+  return true;
+}
+
 }  // namespace
+
+bool DeliveredByOwnThread() { return HandlingOwnThreadMessage; }
+
+LRESULT SendFromOwnThread(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const OwnSend previous = std::exchange(PendingOwnSend, {window, msg, wParam, lParam, true});
+  const LRESULT result = SendMessageW(window, msg, wParam, lParam);
+  PendingOwnSend = previous;
+  return result;
+}
+
+TacMessageDelivery::TacMessageDelivery(bool ByOwnThread)
+    : FPrevious(std::exchange(HandlingOwnThreadMessage, ByOwnThread)) {}
+
+TacMessageDelivery::TacMessageDelivery(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+    : TacMessageDelivery(TakeOwnSend(window, msg, wParam, lParam)) {}
+
+TacMessageDelivery::~TacMessageDelivery() { HandlingOwnThreadMessage = FPrevious; }
 
 void ReportWindowProcError(const std::exception& error) { Application().HandleException(error); }
 
@@ -77,6 +116,7 @@ LRESULT CALLBACK TacWindowHost::HostProc(HWND window, UINT msg, WPARAM wParam, L
   }
   if (!host) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
+  const TacMessageDelivery delivery(window, msg, wParam, lParam);
   DispatchGuarded([&] { host->HostWndProc(message); });
   if (msg == WM_NCDESTROY && host->FHandle == window) host->Unbind();
   return message.Result;

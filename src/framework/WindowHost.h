@@ -24,6 +24,32 @@ void DispatchGuarded(Handler&& handler) noexcept {
   }
 }
 
+// Whether the message being handled was delivered by a call of this thread:
+// Perform, a direct call of a window procedure, or SendFromOwnThread. What the
+// system delivers otherwise (posted messages, and messages another thread or
+// process sent) is not, so a pointer such a message carries is never followed.
+// Code that runs outside any window procedure counts as this thread's.
+bool DeliveredByOwnThread();
+
+// SendMessageW; a window of this thread that the framework hosts sees the
+// message as delivered by this thread.
+LRESULT SendFromOwnThread(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Marks where the messages handled in its scope come from; the window
+// procedures of the framework, Perform and the direct calls set it.
+class TacMessageDelivery {
+ public:
+  explicit TacMessageDelivery(bool ByOwnThread);
+  // A window procedure called by the system for this message.
+  TacMessageDelivery(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  ~TacMessageDelivery();
+  TacMessageDelivery(const TacMessageDelivery&) = delete;
+  TacMessageDelivery& operator=(const TacMessageDelivery&) = delete;
+
+ private:
+  bool FPrevious;
+};
+
 // A window of the engine that is not a control (the timer sink, the
 // application window, glow and ripple windows): its class is registered on
 // first use, the object is bound to its window from the window's first

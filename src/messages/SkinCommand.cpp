@@ -3,6 +3,7 @@
 #include "framework/Form.h"
 #include "framework/Screen.h"
 #include "framework/WinControl.h"
+#include "framework/WindowHost.h"
 
 namespace {
 TacBroadcastFilter& BroadcastFilter() {
@@ -10,6 +11,38 @@ TacBroadcastFilter& BroadcastFilter() {
   return filter;
 }
 }  // namespace
+
+bool IsPointerSkinCommand(int command) {
+  switch (command) {
+    case SK_GET_PROVIDER:
+    case SK_GET_ADAPTER:
+    case SK_SECTION_CHANGED:
+    case SK_SET_SECTION:
+    case SK_ADAPT_CHILDREN:
+    case SK_GET_INDEX:
+    case SK_GET_MANAGER:
+    case SK_GET_BG:
+    case SK_GET_SKIN_DATA:
+    case SK_PAINT_OUTER:
+    case SK_GET_COLORING:
+    case SK_FRAME_ADAPTER:
+    case SK_GET_APPLICATION:
+    case SK_GET_TEXT_SOURCE:
+    case SK_GET_BOUNDS:
+    case SK_GET_COMMON_SKIN_DATA:
+    case SK_GET_EFFECT_RECT:
+    case SK_GET_TEXT_RECT:
+    case SK_STATUS_BAR:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MayAnswerSkinCommand(const TMessage& message) {
+  return message.Msg != SM_SKINCOMMAND || !IsPointerSkinCommand(SkinCommandOf(message.WParam)) ||
+         DeliveredByOwnThread();
+}
 
 TacSkinCommandTarget* SkinCommandTargetOf(HWND window) {
   void* data = window ? GetPropW(window, kAcsDataProperty) : nullptr;
@@ -21,8 +54,9 @@ TacSkinCommandTarget* SkinCommandTargetOf(HWND window) {
 
 LRESULT DirectSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   TacSkinCommandTarget* data = SkinCommandTargetOf(window);
-  if (!data || !data->WndProc) return SendMessageW(window, message, wParam, lParam);
+  if (!data || !data->WndProc) return SendFromOwnThread(window, message, wParam, lParam);
   TMessage record{message, wParam, lParam, 0};
+  const TacMessageDelivery delivery(true);
   try {
     data->WndProc(record);
   } catch (...) {
@@ -55,7 +89,7 @@ LRESULT SendSkinCommandToControl(TControl* control, UINT message, WPARAM wParam,
     data->WndProc = data->FOwnerControl->WindowProc;
     return DirectSendMessage(window, message, wParam, lParam);
   }
-  return SendMessageW(window, message, wParam, lParam);
+  return SendFromOwnThread(window, message, wParam, lParam);
 }
 
 bool IsSkinAwareWindow(HWND window) {

@@ -102,6 +102,15 @@ constexpr int SK_GET_TEXT_RECT = 90;
 constexpr int SK_STATUS_BAR = 92;
 constexpr int SK_LIST_LOADED = 97;
 
+// Sub-commands that read or write through a pointer in LParam, or answer with
+// a pointer into this process. Any process on the desktop can send our
+// windows SM_SKINCOMMAND; such a sub-command is answered only when this
+// thread delivered it (DeliveredByOwnThread), and a foreign sender gets 0.
+// SK_IS_SKINNED answers anyone and writes its flag only for this thread.
+bool IsPointerSkinCommand(int command);
+// False for a pointer sub-command that this thread did not deliver.
+bool MayAnswerSkinCommand(const TMessage& message);
+
 // Window properties that mark a window as part of the skinning system.
 inline constexpr wchar_t kAcsDataProperty[] = L"ACSDATA";
 inline constexpr wchar_t kAcsAdapterProperty[] = L"ACSBSC";
