@@ -1,111 +1,27 @@
 #include <windows.h>
 
 #include "graphics/AntiAlias.h"
+#include "graphics/GdiPlusWin.h"
 #include "graphics/WorkBitmap.h"
 
-// GDI+ through its flat functions, loaded at run time so that a system
-// without gdiplus.dll still starts and falls back to the built-in rasteriser.
 namespace {
-using GpStatus = int;
-struct GpStartupInput {
-  UINT32 GdiplusVersion = 1;
-  void* DebugEventCallback = nullptr;
-  BOOL SuppressBackgroundThread = FALSE;
-  BOOL SuppressExternalCodecs = FALSE;
-};
 
-constexpr INT kPixelFormat32bppARGB = 0x26200A;
-constexpr INT kSmoothingModeAntiAlias = 4;
-constexpr INT kPixelOffsetModeHalf = 4;
-constexpr INT kUnitPixel = 2;
-
-struct GdiPlus {
-  GpStatus(WINAPI* Startup)(ULONG_PTR*, const GpStartupInput*, void*);
-  GpStatus(WINAPI* CreateBitmapFromScan0)(INT, INT, INT, INT, BYTE*, void**);
-  GpStatus(WINAPI* GetImageGraphicsContext)(void*, void**);
-  GpStatus(WINAPI* SetSmoothingMode)(void*, INT);
-  GpStatus(WINAPI* SetPixelOffsetMode)(void*, INT);
-  GpStatus(WINAPI* CreateSolidFill)(DWORD, void**);
-  GpStatus(WINAPI* FillEllipse)(void*, void*, float, float, float, float);
-  GpStatus(WINAPI* CreatePen1)(DWORD, float, INT, void**);
-  GpStatus(WINAPI* CreatePath)(INT, void**);
-  GpStatus(WINAPI* AddPathArc)(void*, float, float, float, float, float, float);
-  GpStatus(WINAPI* AddPathLine)(void*, float, float, float, float);
-  GpStatus(WINAPI* ClosePathFigure)(void*);
-  GpStatus(WINAPI* DrawPath)(void*, void*, void*);
-  GpStatus(WINAPI* DeletePath)(void*);
-  GpStatus(WINAPI* DeletePen)(void*);
-  GpStatus(WINAPI* DeleteBrush)(void*);
-  GpStatus(WINAPI* DeleteGraphics)(void*);
-  GpStatus(WINAPI* DisposeImage)(void*);
-};
-
-template <typename F>
-bool Bind(HMODULE module, const char* name, F& function) {
-  function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-  return function != nullptr;
-}
-
-// Loaded and started once; the library stays for the life of the process.
-const GdiPlus* LoadGdiPlus() {
-  static const GdiPlus* loaded = [] () -> const GdiPlus* {
-    static GdiPlus g{};
-    HMODULE module = LoadLibraryW(L"gdiplus.dll");
-    if (!module) return nullptr;
-    const bool bound = Bind(module, "GdiplusStartup", g.Startup) &&
-                       Bind(module, "GdipCreateBitmapFromScan0", g.CreateBitmapFromScan0) &&
-                       Bind(module, "GdipGetImageGraphicsContext", g.GetImageGraphicsContext) &&
-                       Bind(module, "GdipSetSmoothingMode", g.SetSmoothingMode) &&
-                       Bind(module, "GdipSetPixelOffsetMode", g.SetPixelOffsetMode) &&
-                       Bind(module, "GdipCreateSolidFill", g.CreateSolidFill) &&
-                       Bind(module, "GdipFillEllipse", g.FillEllipse) && Bind(module, "GdipCreatePen1", g.CreatePen1) &&
-                       Bind(module, "GdipCreatePath", g.CreatePath) && Bind(module, "GdipAddPathArc", g.AddPathArc) &&
-                       Bind(module, "GdipAddPathLine", g.AddPathLine) &&
-                       Bind(module, "GdipClosePathFigure", g.ClosePathFigure) &&
-                       Bind(module, "GdipDrawPath", g.DrawPath) && Bind(module, "GdipDeletePath", g.DeletePath) &&
-                       Bind(module, "GdipDeletePen", g.DeletePen) && Bind(module, "GdipDeleteBrush", g.DeleteBrush) &&
-                       Bind(module, "GdipDeleteGraphics", g.DeleteGraphics) &&
-                       Bind(module, "GdipDisposeImage", g.DisposeImage);
-    ULONG_PTR token = 0;
-    const GpStartupInput input;
-    if (!bound || g.Startup(&token, &input, nullptr) != 0) return nullptr;
-    return &g;
-  }();
-  return loaded;
-}
-
-// A GDI+ graphics drawing straight into the work bitmap's pixels, whose
-// straight-alpha B, G, R, A rows are GDI+'s 32-bit ARGB format.
-class Canvas {
+// Pixel (x, y) covers (x, y) to (x + 1, y + 1), as in the built-in rasteriser.
+class ShapeCanvas : public TacGdiPlusCanvas {
  public:
-  Canvas(const GdiPlus& g, TacWorkBitmap& bitmap) : G(g) {
-    if (bitmap.Empty()) return;
-    if (G.CreateBitmapFromScan0(bitmap.Width(), bitmap.Height(), static_cast<INT>(bitmap.Stride()),
-                                kPixelFormat32bppARGB, bitmap.ScanLine(0), &Image) != 0)
-      return;
-    if (G.GetImageGraphicsContext(Image, &Graphics) != 0) return;
-    G.SetSmoothingMode(Graphics, kSmoothingModeAntiAlias);
-    // Pixel (x, y) covers (x, y) to (x + 1, y + 1), as in the built-in rasteriser.
-    G.SetPixelOffsetMode(Graphics, kPixelOffsetModeHalf);
+  ShapeCanvas(const TacGdiPlus& g, TacWorkBitmap& bitmap) : TacGdiPlusCanvas(g, bitmap) {
+    if (!Graphics) return;
+    g.SetSmoothingMode(Graphics, kGpSmoothingModeAntiAlias);
+    g.SetPixelOffsetMode(Graphics, kGpPixelOffsetModeHalf);
   }
-  ~Canvas() {
-    if (Graphics) G.DeleteGraphics(Graphics);
-    if (Image) G.DisposeImage(Image);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  const GdiPlus& G;
-  void* Image = nullptr;
-  void* Graphics = nullptr;
 };
 
 class GdiPlusPainter final : public TacAntiAliasPainter {
  public:
-  explicit GdiPlusPainter(const GdiPlus& g) : G(g) {}
+  explicit GdiPlusPainter(const TacGdiPlus& g) : G(g) {}
 
   void FillEllipse(TacWorkBitmap& bitmap, const TacRectF& b, TacPixel color) const override {
-    Canvas canvas(G, bitmap);
+    ShapeCanvas canvas(G, bitmap);
     void* brush = nullptr;
     if (!canvas.Graphics || G.CreateSolidFill(color, &brush) != 0) return;
     G.FillEllipse(canvas.Graphics, brush, float(b.Left), float(b.Top), float(b.Right - b.Left),
@@ -116,10 +32,10 @@ class GdiPlusPainter final : public TacAntiAliasPainter {
   void StrokeRoundRect(TacWorkBitmap& bitmap, const TacRoundRectPath& path, double width,
                        TacPixel color) const override {
     if (width <= 0) return;
-    Canvas canvas(G, bitmap);
+    ShapeCanvas canvas(G, bitmap);
     void* pen = nullptr;
     void* gpPath = nullptr;
-    if (!canvas.Graphics || G.CreatePen1(color, float(width), kUnitPixel, &pen) != 0) return;
+    if (!canvas.Graphics || G.CreatePen1(color, float(width), kGpUnitPixel, &pen) != 0) return;
     if (G.CreatePath(0, &gpPath) == 0) {
       AddRoundRect(gpPath, path);
       G.DrawPath(canvas.Graphics, pen, gpPath);
@@ -152,7 +68,7 @@ class GdiPlusPainter final : public TacAntiAliasPainter {
     G.ClosePathFigure(gpPath);
   }
 
-  const GdiPlus& G;
+  const TacGdiPlus& G;
 };
 
 // Some GDI+ builds (Wine's) start but do not draw both shapes where the
@@ -169,7 +85,7 @@ bool DrawsLikeTheRasteriser(const TacAntiAliasPainter& painter) {
 
 const TacAntiAliasPainter& AntiAliasPainter() {
   static const TacAntiAliasPainter* chosen = [] () -> const TacAntiAliasPainter* {
-    if (const GdiPlus* g = LoadGdiPlus()) {
+    if (const TacGdiPlus* g = LoadGdiPlus()) {
       static const GdiPlusPainter painter(*g);
       if (DrawsLikeTheRasteriser(painter)) return &painter;
     }
