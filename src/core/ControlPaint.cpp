@@ -27,8 +27,9 @@ void Recolour(const TsCommonData& Data, TacWorkBitmap& Bitmap) {
 
 void PaintControlSection(TsCommonData* CommonData, const TacParentBG& ParentBG, bool UseParent, TacWorkBitmap* Bitmap,
                          TPoint Offset, const TRect& Rect, int32_t State) {
-  if (!CommonData || !Bitmap || !CommonData->FCommonSkinData) return;
-  const TacSkinData& skin = *CommonData->FCommonSkinData;
+  const TacSkinData* data = CommonData && Bitmap ? CommonData->GetCommonSkinData() : nullptr;
+  if (!data) return;
+  const TacSkinData& skin = *data;
   if (!skin.IsValidSkinIndex(CommonData->SkinIndex)) return;
   const TacControlLook look{CustomColorOf(*CommonData, skin), &CommonData->FCustomBorder, UseParent};
   const TacSectionBorder border =
@@ -43,8 +44,9 @@ void PaintControlSection(TsCommonData* CommonData, const TacParentBG& ParentBG, 
 }
 
 void RefreshCorners(TsCommonData* CommonData, int32_t State, uint8_t Corners) {
-  if (!CommonData || !CommonData->FCommonSkinData || CommonData->FCustomBorder.IsChanged) return;
-  const TacSkinData& skin = *CommonData->FCommonSkinData;
+  const TacSkinData* data = CommonData && !CommonData->FCustomBorder.IsChanged ? CommonData->GetCommonSkinData() : nullptr;
+  if (!data) return;
+  const TacSkinData& skin = *data;
   TacWorkBitmap* cache = CommonData->FCacheBmp.get();
   if (!skin.IsValidSkinIndex(CommonData->SkinIndex) || !cache || cache->Empty()) return;
   const TsGeneralData& section = skin.gd[static_cast<size_t>(CommonData->SkinIndex)];
@@ -58,13 +60,8 @@ void RefreshCorners(TsCommonData* CommonData, int32_t State, uint8_t Corners) {
     border.Height = border.R.Height() / 2;
   }
 
-  TControl* owner = CommonData->FOwnerControl;
-  if (!owner) return;
-  TacBGQuery query;
-  GetParentBG(query, owner->Parent(), false);
-  if (query.Kind == bgkImage) {
-    query.Offset.X += owner->Left();
-    query.Offset.Y += owner->Top();
-  }
-  PaintBorderCorners(*cache, cache->BoundsRect(), ParentBGOf(query), State, border, skin, Corners);
+  if (!CommonData->FOwnerControl) return;
+  const std::optional<TacParentBG> parent = BackgroundUnder(CommonData->FOwnerControl);
+  if (!parent) return;
+  PaintBorderCorners(*cache, cache->BoundsRect(), *parent, State, border, skin, Corners);
 }

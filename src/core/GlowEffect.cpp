@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/CommonData.h"
+#include "core/OuterEffects.h"
 #include "core/LayeredEffects.h"
 #include "core/LayeredWindowApi.h"
 #include "messages/SkinCommand.h"
@@ -15,21 +16,9 @@ namespace {
 
 // What a glow draws of the owner's outer effect: the mask, how far it
 // reaches out on each side, and its opacity.
-struct TacOuterSource {
-  int32_t Mask = -1;
-  TRect Offsets;
-  int32_t Opacity = 0;
-};
-
-TacOuterSource OuterSourceOf(const TsCommonData& Data, const TacSkinData& Skin) {
-  if (Data.FOuterEffects.FVisibility != ovMouseHovered || !Skin.IsValidSkinIndex(Data.SkinIndex)) return {};
-  const TsGeneralData& gd = Skin.gd[static_cast<size_t>(Data.SkinIndex)];
-  if (gd.OuterMode <= 0) return {};
-  if (Skin.IsValidImgIndex(gd.OuterMask) || gd.OuterMode >= 3) return {gd.OuterMask, gd.OuterOffset, gd.OuterOpacity};
-  const size_t record = static_cast<size_t>(gd.OuterMode - 1);
-  if (record >= Skin.oe.size() || Skin.oe[record].Source == 0) return {};
-  const TacOutEffData& oe = Skin.oe[record];
-  return {oe.Mask, {oe.OffsetL, oe.OffsetT, oe.OffsetR, oe.OffsetB}, oe.Opacity};
+TacOuterSource HoverOuterSource(const TsCommonData& Data, const TacSkinData& Skin) {
+  if (Data.FOuterEffects.FVisibility != ovMouseHovered) return {};
+  return OuterSourceOf(Skin, Data.SkinIndex);
 }
 
 bool OuterShownOnHover(const TsCommonData& Data, const TacSkinData* Skin) {
@@ -123,7 +112,7 @@ void TacGlowEffect::Repaint() {
   TRect margins;
   const TsMaskData* glow = skin.IsValidImgIndex(MaskIndex) ? &skin.ma[static_cast<size_t>(MaskIndex)] : nullptr;
   if (glow) margins = {glow->WL - Margin, glow->WT - Margin, glow->WR - Margin, glow->WB - Margin};
-  const TacOuterSource outer = OuterSourceOf(*FSkinData, skin);
+  const TacOuterSource outer = HoverOuterSource(*FSkinData, skin);
   if (skin.IsValidImgIndex(outer.Mask)) {
     margins.Left = std::max(margins.Left, outer.Offsets.Left);
     margins.Top = std::max(margins.Top, outer.Offsets.Top);

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "../paint/PaintFixture.h"
+#include "SkinnedFixture.h"
+#include "core/ParentBackground.h"
+#include "framework/Application.h"
+#include "skin/SkinData.h"
+
+namespace {
+
+// A button on a gradient panel, both with windows.
+class CommonData : public SkinnedFixture {
+ protected:
+  void SetUp() override {
+    SkinnedFixture::SetUp();
+    panel = new TestSkinned(form.get(), ckPanel, "", {10, 10, 290, 150});
+    panel->Data.SetSkinSection(kGradientPanel);
+    button = new TestSkinned(panel, ckButton, "BUTTON", {20, 15, 272, 38});
+    form->HandleNeeded();
+  }
+
+  LRESULT Command(TestSkinned* control, int command, int argument = 0, LPARAM lParam = 0) {
+    return DirectSendMessage(control->Handle(), SM_SKINCOMMAND, MakeSkinCommand(command, argument), lParam);
+  }
+
+  TestSkinned* panel = nullptr;
+  TestSkinned* button = nullptr;
+};
+
+TEST_F(CommonData, ASectionNameIsStoredUpperCasedAndTheDefaultIsNotWritten) {
+  const int32_t byDefault = button->Data.SkinIndex;
+  ASSERT_GE(byDefault, 0);
+  EXPECT_FALSE(button->Data.IsSkinSectionStored());
+  button->Data.SetSkinSection("button");
+  EXPECT_EQ(button->Data.SkinSection(), "BUTTON");
+  EXPECT_EQ(button->Data.SkinIndex, byDefault);
+  EXPECT_FALSE(button->Data.IsSkinSectionStored());
+  button->Data.SetSkinSection("edit");
+  EXPECT_TRUE(button->Data.IsSkinSectionStored());
+}
+
+TEST_F(CommonData, SetSectionTakesANameAndRefusesNone) {
+  const std::string name = kSeeThrough;
+  EXPECT_EQ(Command(button, SK_SET_SECTION, 0, 0), 0);
+  EXPECT_EQ(button->Data.SkinSection(), "");
+  EXPECT_EQ(Command(button, SK_SET_SECTION, 0, reinterpret_cast<LPARAM>(&name)), 1);
+  EXPECT_EQ(button->Data.SkinSection(), kSeeThrough);
+  EXPECT_EQ(button->Data.SkinIndex, manager->GetSkinIndex(kSeeThrough));
+}
+
+// A successful preparation of the cache answers 0: a non-zero answer tells
+// animations that the control has no image to fade from.
+TEST_F(CommonData, PreparingTheCacheAnswersZero) {
+  button->Data.BGChanged = true;
+  EXPECT_EQ(Command(button, SK_PREPARE_CACHE), 0);
+  EXPECT_FALSE(button->Data.FCacheBmp->Empty());
+  TsCommonData bare;
+  TMessage fallback{SM_SKINCOMMAND, MakeSkinCommand(SK_PREPARE_CACHE), 0, 0};
+  EXPECT_TRUE(bare.CommonSkinCommand(fallback));
+  EXPECT_EQ(fallback.Result, 0);
+  EXPECT_FALSE(bare.BGChanged);
+}
+
+TEST_F(CommonData, QuestionsWithARecordAreAnsweredIntoIt) {
+  BOOL skinned = FALSE;
+  EXPECT_EQ(Command(button, SK_IS_SKINNED, 0, reinterpret_cast<LPARAM>(&skinned)), 1);
+  EXPECT_TRUE(skinned);
+  int32_t record[2] = {7, -5};
+  Command(button, SK_GET_INDEX, 0, reinterpret_cast<LPARAM>(record));
+  EXPECT_EQ(record[0], 7);
+  EXPECT_EQ(record[1], button->Data.SkinIndex);
+  RECT bounds{};
+  Command(button, SK_GET_BOUNDS, 0, reinterpret_cast<LPARAM>(&bounds));
+  EXPECT_EQ(bounds.left, 20);
+  EXPECT_EQ(bounds.bottom, 38);
+  EXPECT_EQ(Command(button, SK_GET_SKIN_DATA), reinterpret_cast<LRESULT>(&button->Data));
+  EXPECT_EQ(Command(button, SK_GET_PPI), 96);
+  EXPECT_EQ(Command(button, SK_BG_VARIES), 1);
+}
+
+struct RefreshCase {
+  const char* Name;
+  int Argument;  // the low word: 0, or a section index
+  bool OtherManager;
+  bool Applies;
+};
+
+class Refresh : public CommonData, public testing::WithParamInterface<RefreshCase> {};
+
+TEST_P(Refresh, ReachesTheControlsOfItsSection) {
+  const RefreshCase& c = GetParam();
+  TsSkinManager other(nullptr);
+  const int32_t own = button->Data.SkinIndex;
+  const int argument = c.Argument == 1 ? own : c.Argument == 2 ? own + 256 : c.Argument == 3 ? own + 1 : 0;
+  button->Data.FUpdating = true;
+  button->Data.BGChanged = false;
+  Command(button, SK_REFRESH, argument, reinterpret_cast<LPARAM>(c.OtherManager ? &other : manager.get()));
+  EXPECT_EQ(button->Data.BGChanged, c.Applies);
+  EXPECT_EQ(button->Data.FUpdating, !c.Applies);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Refresh,
+                         testing::Values(RefreshCase{"Everybody", 0, false, true},
+                                         RefreshCase{"ItsOwnSection", 1, false, true},
+                                         RefreshCase{"ItsSectionPlus256", 2, false, true},
+                                         RefreshCase{"AnotherSection", 3, false, false},
+                                         RefreshCase{"AnotherManager", 0, true, false}),
+                         [](const testing::TestParamInfo<RefreshCase>& c) { return std::string(c.param.Name); });
+
+TEST_F(CommonData, TwoBeginUpdatesNeedTwoEndUpdates) {
+  button->Data.BeginUpdate();
+  button->Data.BeginUpdate();
+  button->Data.EndUpdate();
+  EXPECT_EQ(button->EndUpdates, 0);
+  EXPECT_TRUE(button->Data.FUpdating);
+  EXPECT_TRUE(button->Data.CheckUpdating());
+  button->Data.EndUpdate();
+  EXPECT_EQ(button->EndUpdates, 1);
+  EXPECT_FALSE(button->Data.FUpdating);
+  button->Data.EndUpdate();  // one too many changes nothing
+  EXPECT_EQ(button->EndUpdates, 1);
+}
+
+TEST_F(CommonData, TransparencySetUpAnswersItsModeAndReachesTheChildren) {
+  const LRESULT answer = Command(panel, SK_INIT_TRANSPARENCY, 0, 1 | (2 << 16));
+  EXPECT_EQ(answer, 1 + (2 << 16));
+  EXPECT_EQ(panel->Data.TranspMode, 2);
+  EXPECT_EQ(button->Data.TranspMode, 2);
+}
+
+TEST_F(CommonData, HoveringMakesAButtonHotButNeverAPanelNorWithoutMouseHover) {
+  panel->Perform(CM_MOUSEENTER);
+  EXPECT_EQ(panel->Data.CtrlState(), 0);
+  button->Perform(CM_MOUSEENTER);
+  EXPECT_EQ(button->Data.CtrlState(), 1);
+  manager->Options().NoMouseHover = true;
+  EXPECT_EQ(button->Data.CtrlState(), 0);
+  manager->Options().NoMouseHover = false;
+  button->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(button->Data.CtrlState(), 0);
+}
+
+// A see-through control's text takes the colour of the section under it.
+TEST_F(CommonData, TextOfATransparentControlTakesThePanelsColour) {
+  auto* check = new TestSkinned(panel, 0, "", {20, 60, 120, 80});
+  check->Data.SetSkinSection(kSeeThrough);
+  form->HandleNeeded();
+  ASSERT_TRUE(check->Data.IsTextTransparent(0));
+  TacTextSourceQuery query;
+  EXPECT_EQ(check->Data.FindTextSource(query), 1);
+  EXPECT_EQ(query.SkinIndex, panel->Data.SkinIndex);
+  EXPECT_EQ(query.Manager, manager.get());
+  EXPECT_EQ(check->Data.TextColor(0, true), 65535);  // the panel's font colour
+  EXPECT_FALSE(button->Data.IsTextTransparent(0));   // its face is opaque enough
+}
+
+// The mask pixel that decides lies in the element's own frames and image,
+// however many states the section claims.
+TEST_F(CommonData, TheTextTransparencyTestStaysInsideTheImage) {
+  PaintSkin crafted;
+  const int32_t mask = crafted.AddElement({56, 0, 64, 16}, 1, 1, dmDrawCentre);
+  for (int32_t y = 8; y < 16; ++y)
+    for (int32_t x = 56; x < 64; ++x) crafted.Master->SetPixel(x, y, 0xFFFFFFFFu);
+  const int32_t index = crafted.AddSection(clWhite, 80);
+  crafted.Section(index).BorderIndex = mask;
+  auto* control = new TestSkinned(panel, 0, "", {0, 0, 30, 20});
+  form->HandleNeeded();
+  control->Data.SkinIndex = index;
+  control->Data.FCommonSkinData = crafted.Data.get();
+  for (int32_t state = 0; state < 4; ++state) EXPECT_TRUE(control->Data.IsTextTransparent(state)) << state;
+  control->Data.SkinIndex = -1;
+  control->Data.FCommonSkinData = nullptr;
+}
+
+// Any thread or process can send SM_SKINCOMMAND: a pointer it carries is not
+// ours to follow, and only questions about values are answered.
+TEST_F(CommonData, PointerCommandsFromAnotherThreadChangeNothing) {
+  const HWND target = button->Handle();
+  const int32_t index = button->Data.SkinIndex;
+  const int pointerCommands[] = {SK_GET_BG,      SK_PAINT_OUTER,  SK_GET_TEXT_SOURCE, SK_GET_INDEX,
+                                 SK_SET_SECTION, SK_SECTION_CHANGED, SK_GET_BOUNDS,  SK_GET_SKIN_DATA,
+                                 SK_GET_COMMON_SKIN_DATA, SK_GET_APPLICATION};
+  std::vector<LRESULT> answers;
+  LRESULT skinned = 0, ppi = 0;
+  std::atomic<bool> done{false};
+  std::thread sender([&] {
+    for (const int command : pointerCommands) answers.push_back(SendMessageW(target, SM_SKINCOMMAND, MakeSkinCommand(command), 1));
+    skinned = SendMessageW(target, SM_SKINCOMMAND, MakeSkinCommand(SK_IS_SKINNED), 1);
+    ppi = SendMessageW(target, SM_SKINCOMMAND, MakeSkinCommand(SK_GET_PPI), 0);
+    for (const int command : pointerCommands) PostMessageW(target, SM_SKINCOMMAND, MakeSkinCommand(command), 1);
+    done = true;
+  });
+  while (!done) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    Application().ProcessMessages();
+  }
+  sender.join();
+  Application().ProcessMessages();  // the posted ones
+  for (const LRESULT answer : answers) EXPECT_EQ(answer, 0);
+  EXPECT_EQ(skinned, 1);
+  EXPECT_EQ(ppi, 96);
+  EXPECT_EQ(button->Data.SkinIndex, index);
+  EXPECT_EQ(button->Data.SkinSection(), "");
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "SkinnedFixture.h"
+#include "core/ParentBackground.h"
+#include "framework/Application.h"
+#include "framework/Panel.h"
+#include "paint/SkinPaint.h"
+#include "skin/SkinData.h"
+
+namespace {
+
+// A gradient panel at (10, 10) holding a button at (20, 15), the button
+// transparent round its rounded border.
+class ParentBackground : public SkinnedFixture {
+ protected:
+  void SetUp() override {
+    SkinnedFixture::SetUp();
+    panel = new TestSkinned(form.get(), ckPanel, "", {10, 10, 290, 150});
+    panel->Data.SetSkinSection(kGradientPanel);
+    button = new TestSkinned(panel, ckButton, "BUTTON", {20, 15, 272, 38});
+    form->HandleNeeded();
+  }
+
+  TestSkinned* panel = nullptr;
+  TestSkinned* button = nullptr;
+};
+
+TEST_F(ParentBackground, ATransparentButtonGetsThePanelsImageAtItsPosition) {
+  ASSERT_TRUE(panel->PrepareCache());
+  TacBGQuery query;
+  GetParentBG(query, panel, false);
+  EXPECT_EQ(query.Kind, bgkImage);
+  EXPECT_EQ(query.Bmp, panel->Data.FCacheBmp.get());
+  EXPECT_EQ(query.Offset, (TPoint{0, 0}));
+
+  const std::optional<TacParentBG> under = BackgroundUnder(button);
+  ASSERT_TRUE(under);
+  EXPECT_TRUE(under->IsBitmap);
+  EXPECT_EQ(under->Bmp, panel->Data.FCacheBmp.get());
+  EXPECT_EQ(under->Offset, (TPoint{20, 15}));
+}
+
+TEST_F(ParentBackground, AQueryThroughATransparentControlAddsBothPositions) {
+  auto* middle = new TestSkinned(panel, 0, "", {30, 40, 230, 120});
+  middle->Data.FCacheBmp.reset();  // a transparent control without an image of its own
+  middle->Data.SetSkinSection(kSeeThrough);
+  auto* inner = new TestSkinned(middle, ckButton, "BUTTON", {5, 7, 105, 30});
+  form->HandleNeeded();
+  ASSERT_TRUE(panel->PrepareCache());
+
+  const std::optional<TacParentBG> under = BackgroundUnder(inner);
+  ASSERT_TRUE(under);
+  EXPECT_EQ(under->Bmp, panel->Data.FCacheBmp.get());
+  EXPECT_EQ(under->Offset, (TPoint{35, 47}));
+}
+
+// Where the button's border image is fully transparent, its finished cache
+// shows exactly the panel's gradient under it.
+TEST_F(ParentBackground, TheFinishedCacheShowsTheParentWhereTheBorderIsTransparent) {
+  ASSERT_TRUE(panel->PrepareCache());
+  ASSERT_TRUE(button->PrepareCache());
+  const TacWorkBitmap& parent = *panel->Data.FCacheBmp;
+  const TacWorkBitmap& cache = *button->Data.FCacheBmp;
+  SavePng(parent, "gradient-panel");
+  SavePng(cache, "button-over-gradient");
+  ASSERT_GT(Red(parent.Pixel(5, 2)), Blue(parent.Pixel(5, 2)));  // red at the top, blue at the bottom
+  ASSERT_GT(Blue(parent.Pixel(5, 137)), Red(parent.Pixel(5, 137)));
+
+  // The border image alone, over two plain backgrounds: pixels that show
+  // each background unchanged are where the image is fully transparent.
+  TacSkinData& skin = *button->Data.GetCommonSkinData();
+  auto paintOver = [&](TColor color) {
+    auto image = NewWorkBitmap(cache.Width(), cache.Height());
+    PaintSectionLayers(button->Data.SkinIndex, TacParentBG{nullptr, {}, color, {}, false}, skin, *image, {0, 0},
+                       image->BoundsRect(), 0, nullptr);
+    return image;
+  };
+  const auto overBlack = paintOver(clBlack);
+  const auto overWhite = paintOver(clWhite);
+  int transparent = 0, opaque = 0;
+  for (int32_t y = 0; y < cache.Height(); ++y)
+    for (int32_t x = 0; x < cache.Width(); ++x) {
+      const bool clear = (overBlack->Pixel(x, y) & 0xFFFFFF) == 0 && (overWhite->Pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+      if (!clear) {
+        ++opaque;
+        continue;
+      }
+      ++transparent;
+      ASSERT_EQ(cache.Pixel(x, y) & 0xFFFFFF, parent.Pixel(x + 20, y + 15) & 0xFFFFFF) << x << "," << y;
+    }
+  EXPECT_GT(transparent, 0);  // the rounded corners
+  EXPECT_GT(opaque, transparent);
+}
+
+TEST_F(ParentBackground, AChildWaitsForAParentWhoseImageIsNotReadyAndPaintsWhenTold) {
+  panel->Ready = false;
+  panel->Data.FCacheBmp->SetSize(0, 0);
+  form->Show();
+  Application().ProcessMessages();
+  EXPECT_EQ(button->Paints, 0);
+  EXPECT_TRUE(button->Data.FUpdating);
+
+  // The panel's own parent ends its deferral: it paints, then tells its children.
+  panel->Ready = true;
+  SendSkinCommand(panel->Handle(), SK_END_PARENT_UPDATE);
+  EXPECT_GE(panel->Paints, 1);
+  EXPECT_EQ(button->Paints, 1);
+  EXPECT_FALSE(button->Data.FUpdating);
+  ASSERT_FALSE(button->Data.FCacheBmp->Empty());
+  SavePng(*button->Data.FCacheBmp, "button-after-deferral");
+}
+
+TEST_F(ParentBackground, AnOpaquePlainSectionAnswersItsColour) {
+  panel->Data.SetSkinSection(kBlackPanel);
+  panel->Data.GetCommonSkinData();
+  manager->Effects().SetAllowOuterEffects(false);
+  TacBGQuery query;
+  GetParentBG(query, panel, false);
+  EXPECT_EQ(query.Kind, bgkColor);
+  EXPECT_EQ(query.Color, clBlack);
+  EXPECT_EQ(query.Bmp, nullptr);
+}
+
+// A white section at transparency 50 over black: each channel is 127, whether
+// the black comes from a plain control or from a skinned one answering 0.
+TEST_F(ParentBackground, HalfTransparentWhiteOverBlackIsMidGrey) {
+  auto* plain = new TPanel(form.get());
+  plain->SetParent(form.get());
+  plain->SetColor(clBlack);
+  auto* overPlain = new TestSkinned(plain, 0, "", {0, 0, 50, 20});
+  overPlain->Data.SetSkinSection(kHalfWhite);
+  EXPECT_EQ(overPlain->Data.GetBGColor(0), 0x7F7F7F);
+
+  panel->Data.SetSkinSection(kBlackPanel);
+  auto* overSkinned = new TestSkinned(panel, 0, "", {0, 0, 50, 20});
+  overSkinned->Data.SetSkinSection(kHalfWhite);
+  form->HandleNeeded();
+  EXPECT_EQ(overSkinned->Data.GetBGColor(0), 0x7F7F7F);
+}
+
+}  // namespace
