@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "../paint/PaintFixture.h"
@@ -204,6 +205,79 @@ TEST_F(CommonData, PointerCommandsFromAnotherThreadChangeNothing) {
   EXPECT_EQ(ppi, 96);
   EXPECT_EQ(button->Data.SkinIndex, index);
   EXPECT_EQ(button->Data.SkinSection(), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The sub-commands that only set or report a flag of the data, each with
+// what must hold afterwards.
+struct FlagCase {
+  const char* Name;
+  int Command;
+  int Argument;
+  LPARAM LParam;
+  LRESULT Answer;
+  std::function<bool(const TestSkinned& panel, const TestSkinned& button)> Holds;
+};
+
+class SubCommands : public CommonData, public testing::WithParamInterface<FlagCase> {};
+
+TEST_P(SubCommands, SetAndReportTheirFlag) {
+  const FlagCase& c = GetParam();
+  ASSERT_TRUE(panel->PrepareCache());
+  ASSERT_TRUE(button->PrepareCache());
+  EXPECT_EQ(Command(panel, c.Command, c.Argument, c.LParam), c.Answer);
+  EXPECT_TRUE(c.Holds(*panel, *button));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SubCommands,
+    testing::Values(
+        FlagCase{"SetUpdating", SK_SET_UPDATING, 1, 0, 0, [](auto& p, auto&) { return p.Data.FUpdating; }},
+        FlagCase{"ClearUpdating", SK_SET_UPDATING, 0, 0, 0, [](auto& p, auto&) { return !p.Data.FUpdating; }},
+        FlagCase{"SetHalfVisible", SK_SET_HALF_VISIBLE, 0, 0, 0, [](auto& p, auto&) { return p.Data.HalfVisible; }},
+        FlagCase{"IsHalfVisible", SK_IS_HALF_VISIBLE, 0, 0, 0, [](auto&, auto&) { return true; }},
+        FlagCase{"BackgroundChangedReachesTheChildren", SK_BG_CHANGED, 1, 0, 0,
+                 [](auto& p, auto& b) { return p.Data.BGChanged && b.Data.BGChanged; }},
+        FlagCase{"ClearCacheEmptiesTheChildrenToo", SK_CLEAR_CACHE, 0, 0, 0,
+                 [](auto& p, auto& b) { return p.Data.FCacheBmp->Empty() && b.Data.FCacheBmp->Empty() && p.Data.BGChanged; }},
+        FlagCase{"PrintModeOn", SK_PRINT_MODE, 1, 0x1234, 0,
+                 [](auto& p, auto&) { return p.Data.PrintDC == reinterpret_cast<HDC>(0x1234) && (p.Data.CtrlSkinState & csPrinting); }},
+        FlagCase{"PrintModeOff", SK_PRINT_MODE, 0, 0x1234, 0,
+                 [](auto& p, auto&) { return !p.Data.PrintDC && !(p.Data.CtrlSkinState & csPrinting); }},
+        FlagCase{"ResolutionIsTakenAndPassedOnButNotAnswered", SK_PPI_CHANGED, 0, 144, 0,
+                 [](auto& p, auto& b) { return p.Data.CurrentPPI == 144 && b.Data.CurrentPPI == 144; }},
+        FlagCase{"AnAbsurdResolutionIsRefused", SK_PPI_CHANGED, 0, 0x7FFFFFFF, 0,
+                 [](auto& p, auto&) { return p.Data.CurrentPPI == 96; }},
+        FlagCase{"ActiveWithAnActiveManager", SK_IS_ACTIVE, 0, 0, 1, [](auto&, auto&) { return true; }},
+        FlagCase{"StopAnimationIsNotAnswered", SK_STOP_ANIMATION, 0, 0, 0, [](auto&, auto&) { return true; }}),
+    [](const testing::TestParamInfo<FlagCase>& c) { return std::string(c.param.Name); });
+
+TEST_F(CommonData, SkinAnnouncementsConcernOnlyTheirManager) {
+  TsSkinManager other(nullptr);
+  Command(button, SK_SKIN_REMOVED, 0, reinterpret_cast<LPARAM>(&other));
+  EXPECT_GE(button->Data.SkinIndex, 0);
+  Command(button, SK_SKIN_REMOVED, 0, reinterpret_cast<LPARAM>(manager.get()));
+  EXPECT_EQ(button->Data.SkinIndex, -1);
+  Command(button, SK_SKIN_LOADED, 0, reinterpret_cast<LPARAM>(manager.get()));
+  EXPECT_EQ(button->Data.SkinIndex, manager->GetSkinIndex("BUTTON"));
+
+  const std::string section = kGradientPanel;
+  panel->Data.BGChanged = false;
+  Command(panel, SK_SECTION_CHANGED, 0, reinterpret_cast<LPARAM>(&section));
+  EXPECT_TRUE(panel->Data.BGChanged);
+}
+
+TEST_F(CommonData, TheLightHandlerHearsItsArgument) {
+  int heard = -1;
+  button->Data.OnUpdateLight = [&](TObject* sender, int32_t argument) {
+    EXPECT_EQ(sender, button);
+    heard = argument;
+  };
+  Command(button, SK_LIGHT, 5);
+  EXPECT_EQ(heard, 5);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/ParentBackground.h"
 #include "framework/Application.h"
 #include "framework/Panel.h"
+#include "graphics/WorkBitmapDib.h"
 #include "paint/SkinPaint.h"
 #include "skin/SkinData.h"
 
@@ -136,6 +137,51 @@ TEST_F(ParentBackground, HalfTransparentWhiteOverBlackIsMidGrey) {
   overSkinned->Data.SetSkinSection(kHalfWhite);
   form->HandleNeeded();
   EXPECT_EQ(overSkinned->Data.GetBGColor(0), 0x7F7F7F);
+}
+
+TEST_F(ParentBackground, AChildPaintsItsShadowIntoTheParentsCache) {
+  auto* card = new TestSkinned(panel, 0, "", {120, 60, 200, 100});
+  card->Data.SetSkinSection(kShadowed);
+  form->HandleNeeded();
+  ASSERT_TRUE(panel->PrepareCache());
+  TacWorkBitmap plain(1, 1);
+  plain.Assign(*panel->Data.FCacheBmp);
+
+  card->Data.OuterEffects().SetVisibility(ovAlways);
+  ASSERT_TRUE(panel->PrepareCache());
+  const TacWorkBitmap& shadowed = *panel->Data.FCacheBmp;
+  SavePng(shadowed, "panel-with-shadow");
+  auto darker = [](TacPixel a, TacPixel b) { return Red(a) + Green(a) + Blue(a) < Red(b) + Green(b) + Blue(b); };
+  EXPECT_TRUE(darker(shadowed.Pixel(118, 80), plain.Pixel(118, 80)));  // just left of the card
+  EXPECT_TRUE(darker(shadowed.Pixel(160, 102), plain.Pixel(160, 102)));  // just below it
+  EXPECT_EQ(shadowed.Pixel(60, 80), plain.Pixel(60, 80));                // far from it
+  // What the shadow covers is kept, from beyond its reach on every side.
+  ASSERT_TRUE(card->Data.FOuterCache);
+  EXPECT_EQ(card->Data.FOuterCache->Width(), 80 + 12);
+  EXPECT_EQ(card->Data.FOuterCache->Pixel(0, 0), plain.Pixel(114, 54));
+}
+
+TEST_F(ParentBackground, ACacheIsCopiedAroundTheChildrenThatDrawThemselves) {
+  auto* plainChild = new TCustomControl(panel);
+  plainChild->SetParent(panel);
+  plainChild->SetBounds(150, 60, 40, 20);
+  form->HandleNeeded();
+  ASSERT_TRUE(panel->PrepareCache());
+  TacWorkBitmap target(280, 140);
+  target.Fill(0xFFFFFFFFu);
+  CopyCacheExcludingChildren(panel, panel->Data, {0, 0, 280, 140}, {0, 0}, WorkBitmapDC(target), {0, 0, 280, 140});
+  GdiFlush();
+  const TacWorkBitmap& cache = *panel->Data.FCacheBmp;
+  EXPECT_EQ(target.Pixel(30, 25), 0xFFFFFFFFu);          // under the skinned button: left for it
+  EXPECT_EQ(target.Pixel(160, 70), cache.Pixel(160, 70));  // under a plain child that does not paint its back
+  EXPECT_EQ(target.Pixel(5, 100), cache.Pixel(5, 100));
+}
+
+TEST_F(ParentBackground, AWindowThatDoesNotAnswerIsTheSkinsMainColour) {
+  TacBGQuery query;
+  GetParentBGOfWindow(query, form->Handle(), false, &button->Data);
+  EXPECT_EQ(query.Kind, bgkColor);
+  EXPECT_EQ(query.Color, manager->GetGlobalColor());
 }
 
 }  // namespace

@@ -168,6 +168,69 @@ TEST_F(SkinText, LongTextsAreCutWithoutSplittingACharacter) {
   EXPECT_GT(height(words(6000)), height(words(acMaxDrawTextLength - 100)));
 }
 
+struct SectionTextCase {
+  const char* Name;
+  bool Enabled;
+  bool ValidIndex;
+  COLORREF Expected;
+};
+
+class SectionText : public SkinText, public testing::WithParamInterface<SectionTextCase> {};
+
+TEST_P(SectionText, IsDrawnOnceInTheColourOfItsCase) {
+  const SectionTextCase& c = GetParam();
+  if (!c.ValidIndex) {
+    ASSERT_FALSE(manager->CommonSkinData().IsValidSkinIndex(900));
+  }
+  RecordedCanvas recorded;
+  recorded.Canvas.Font().SetColor(clNavy);
+  const int32_t index = c.ValidIndex ? manager->GetSkinIndex("BUTTON") : 900;
+  WriteSectionText(recorded.Canvas, "Tab", c.Enabled, nullptr, 0, index, DT_SINGLELINE, {0, 0, 60, 20});
+  const std::vector<TextOutput> outputs = recorded.Outputs();
+  ASSERT_FALSE(outputs.empty());
+  EXPECT_EQ(outputs.back().Color, c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SectionText,
+                         testing::Values(SectionTextCase{"DisabledMixesTextWithTheSectionColour", false, true, 0x009A9A9A},
+                                         SectionTextCase{"DisabledWithoutSectionIsGreyText", false, false,
+                                                         static_cast<COLORREF>(ColorToRGB(clGrayText))},
+                                         SectionTextCase{"EnabledWithoutSectionKeepsTheCanvasColour", true, false,
+                                                         static_cast<COLORREF>(clNavy)},
+                                         SectionTextCase{"EnabledTakesTheSectionsText", true, true, 0}),
+                         [](const testing::TestParamInfo<SectionTextCase>& c) { return std::string(c.param.Name); });
+
+TEST(SkinTextMeasure, OneMoreCharacterAndWrappingShowInTheSize) {
+  const TacScopedFont font(CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+  const TSize line = MeasureText(font.Get(), "Copy the text", 0);
+  const TSize withI = MeasureText(font.Get(), "Copy the text", 0, true);
+  const TSize onlyI = MeasureText(font.Get(), "I", 0);
+  EXPECT_EQ(withI.cx, line.cx + onlyI.cx);
+  const TSize wrapped = MeasureText(font.Get(), "Copy the text", 0, false, line.cx / 2, true);
+  EXPECT_GT(wrapped.cy, line.cy);
+  EXPECT_LE(wrapped.cx, line.cx / 2);
+}
+
+// The glow lies one pixel right and down of the text and reaches GlowSize + 4
+// pixels from it at most.
+TEST(SkinTextGlow, GlowsAroundTheTextAndNoFurther) {
+  TacWorkBitmap image(120, 60);
+  image.Fill(0xFFFFFFFFu);
+  const TacScopedFont font(CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY,
+                                       0, L"Tahoma"));
+  DrawTextGlow(image, font.Get(), "I", {50, 20, 70, 44}, nullptr, clRed, 3, tgAllSides, DT_SINGLELINE);
+  int tinted = 0;
+  for (int32_t y = 0; y < image.Height(); ++y)
+    for (int32_t x = 0; x < image.Width(); ++x) {
+      const TacPixel p = image.Pixel(x, y);
+      if (p == 0xFFFFFFFFu) continue;
+      ++tinted;
+      EXPECT_GT(Red(p), Blue(p));
+      EXPECT_TRUE(x >= 50 - 7 + 1 && x < 70 + 7 + 1 && y >= 20 - 7 + 1 && y < 44 + 7 + 1) << x << "," << y;
+    }
+  EXPECT_GT(tinted, 10);
+}
+
 TEST(SkinTextCut, ShortensFromTheEndWithAnEllipsis) {
   TBitmap bitmap(10, 10);
   TCanvas& canvas = bitmap.Canvas();

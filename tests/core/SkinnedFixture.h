@@ -51,3 +51,4 @@ inline constexpr char kGradientPanel[] = "GRADPANEL";  // opaque, a vertical red
 inline constexpr char kSeeThrough[] = "SEETHRU";       // fully transparent, a border image without centre
 inline constexpr char kHalfWhite[] = "HALFWHITE";      // white at transparency 50
 inline constexpr char kBlackPanel[] = "BLACKPANEL";    // plain black
+inline constexpr char kShadowed[] = "SHADOWED";        // white with a black shadow 6 pixels around it

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "framework/Application.h"
 #include "framework/Edit.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"
+#include "framework/WindowHost.h"
 
 namespace {
 
@@ -87,6 +89,69 @@ TEST_F(WindowProc, RecreatingTheWindowKeepsTypedTextAndBinding) {
   ASSERT_TRUE(edit->HandleAllocated());
   EXPECT_EQ(TWinControl::FindControl(edit->Handle()), edit);
   EXPECT_EQ(edit->Text(), "k");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WindowProc, InvalidationAndChildListChangesAreNotified) {
+  std::vector<std::pair<UINT, LPARAM>> seen;
+  const TWndMethod saved = panel->WindowProc;
+  panel->WindowProc = [&](TMessage& message) {
+    if (message.Msg == CM_INVALIDATE || message.Msg == CM_CONTROLLISTCHANGE) seen.emplace_back(message.Msg, message.LParam);
+    saved(message);
+  };
+  panel->Invalidate();
+  auto* child = new TEdit(&form);
+  child->SetParent(panel);
+  delete child;
+  panel->WindowProc = saved;
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0].first, CM_INVALIDATE);
+  EXPECT_EQ(seen[1], std::make_pair(CM_CONTROLLISTCHANGE, LPARAM{1}));
+  EXPECT_EQ(seen[2], std::make_pair(CM_CONTROLLISTCHANGE, LPARAM{0}));
+}
+
+// Hears about the other components of its owner.
+class TWatcher : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::vector<std::pair<TComponent*, TOperation>> Heard;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    Heard.emplace_back(component, operation);
+    TComponent::Notification(component, operation);
+  }
+};
+
+TEST(Components, EveryComponentOfAnOwnerHearsAboutItsSiblings) {
+  TComponent owner(nullptr);
+  auto* watcher = new TWatcher(&owner);
+  auto* other = new TComponent(&owner);
+  delete other;
+  ASSERT_EQ(watcher->Heard.size(), 2u);
+  EXPECT_EQ(watcher->Heard[0], std::make_pair(other, TOperation::opInsert));
+  EXPECT_EQ(watcher->Heard[1], std::make_pair(other, TOperation::opRemove));
+}
+
+// Whether a message came from this thread is known only for what this
+// thread delivered itself.
+TEST_F(WindowProc, OnlyMessagesThisThreadDeliveredCountAsItsOwn) {
+  std::vector<bool> own;
+  const TWndMethod saved = panel->WindowProc;
+  panel->WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_QUESTION) own.push_back(DeliveredByOwnThread());
+    saved(message);
+  };
+  panel->Perform(WM_QUESTION);
+  SendFromOwnThread(panel->Handle(), WM_QUESTION, 0, 0);
+  SendMessageW(panel->Handle(), WM_QUESTION, 0, 0);
+  PostMessageW(panel->Handle(), WM_QUESTION, 0, 0);
+  Application().ProcessMessages();
+  panel->WindowProc = saved;
+  EXPECT_EQ(own, (std::vector<bool>{true, true, false, false}));
 }
 
 }  // namespace
