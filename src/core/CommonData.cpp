@@ -111,18 +111,13 @@ void TsCommonData::InitCommonProp() {
   const HWND handle = OwnerHandle();
   if (!handle) return;
   if (!WndProc && OwnerWindowed()) WndProc = OwnerWindowed()->WindowProc;
-  SetPropW(handle, kAcsDataProperty, static_cast<TacSkinCommandTarget*>(this));
+  SetPropertyWindow(handle);
 }
 
 // The property goes whenever the data goes, even while the owner is being
 // destroyed or the application ends: a window left with it would hand a
 // freed object to the next skin command.
-void TsCommonData::RemoveCommonProp() {
-  HWND handle = FSWHandle;
-  if (TWinControl* windowed = OwnerWindowed(); windowed && windowed->HandleAllocated()) handle = windowed->Handle();
-  if (handle && GetPropW(handle, kAcsDataProperty) == static_cast<TacSkinCommandTarget*>(this))
-    RemovePropW(handle, kAcsDataProperty);
-}
+void TsCommonData::RemoveCommonProp() { SetPropertyWindow(nullptr); }
 
 void TsCommonData::ClearLinks() {
   FOwnerControl = nullptr;

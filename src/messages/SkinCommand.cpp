@@ -1,5 +1,7 @@
 #include "messages/SkinCommand.h"
 
+#include <unordered_set>
+
 #include "framework/Form.h"
 #include "framework/Screen.h"
 #include "framework/WinControl.h"
@@ -44,16 +46,39 @@ bool MayAnswerSkinCommand(const TMessage& message) {
          DeliveredByOwnThread();
 }
 
-TacSkinCommandTarget* SkinCommandTargetOf(HWND window) {
-  void* data = window ? GetPropW(window, kAcsDataProperty) : nullptr;
-  if (!data) return nullptr;
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process == GetCurrentProcessId() ? static_cast<TacSkinCommandTarget*>(data) : nullptr;
+namespace {
+// Every target alive in this process; a property value is followed only when
+// it is one of them (it may be another process's, or a freed one's).
+std::unordered_set<const void*>& LiveTargets() {
+  static std::unordered_set<const void*> targets;
+  return targets;
+}
+}  // namespace
+
+TacSkinCommandTarget::TacSkinCommandTarget() { LiveTargets().insert(this); }
+
+TacSkinCommandTarget::~TacSkinCommandTarget() {
+  SetPropertyWindow(nullptr);
+  LiveTargets().erase(this);
 }
 
-LRESULT DirectSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  TacSkinCommandTarget* data = SkinCommandTargetOf(window);
+void TacSkinCommandTarget::SetPropertyWindow(HWND Window) {
+  if (FPropertyWindow && FPropertyWindow != Window && GetPropW(FPropertyWindow, kAcsDataProperty) == this)
+    RemovePropW(FPropertyWindow, kAcsDataProperty);
+  FPropertyWindow = Window;
+  if (Window) SetPropW(Window, kAcsDataProperty, this);
+}
+
+TacSkinCommandTarget* SkinCommandTargetOf(HWND window) {
+  void* data = window ? GetPropW(window, kAcsDataProperty) : nullptr;
+  if (!data || !LiveTargets().contains(data)) return nullptr;
+  auto* target = static_cast<TacSkinCommandTarget*>(data);
+  return target->PropertyWindow() == window ? target : nullptr;
+}
+
+namespace {
+// The direct path once the window's target is known.
+LRESULT SendToTarget(TacSkinCommandTarget* data, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!data || !data->WndProc) return SendFromOwnThread(window, message, wParam, lParam);
   TMessage record{message, wParam, lParam, 0};
   const TacMessageDelivery delivery(true);
@@ -63,6 +88,11 @@ LRESULT DirectSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return 0;
   }
   return record.Result;
+}
+}  // namespace
+
+LRESULT DirectSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return SendToTarget(SkinCommandTargetOf(window), window, message, wParam, lParam);
 }
 
 LRESULT SendSkinCommand(HWND window, int command, LPARAM lParam) {
@@ -85,11 +115,8 @@ LRESULT SendSkinCommandToControl(TControl* control, UINT message, WPARAM wParam,
     return 0;
   HWND window = windowed->Handle();
   TacSkinCommandTarget* data = SkinCommandTargetOf(window);
-  if (data && !data->WndProc && data->FOwnerControl) {
-    data->WndProc = data->FOwnerControl->WindowProc;
-    return DirectSendMessage(window, message, wParam, lParam);
-  }
-  return SendFromOwnThread(window, message, wParam, lParam);
+  if (data && !data->WndProc && data->FOwnerControl) data->WndProc = data->FOwnerControl->WindowProc;
+  return SendToTarget(data && data->WndProc ? data : nullptr, window, message, wParam, lParam);
 }
 
 bool IsSkinAwareWindow(HWND window) {

@@ -120,16 +120,28 @@ inline constexpr wchar_t kAcsAdapterProperty[] = L"ACSBSC";
 // the common skin data of a control or form is one.
 class TacSkinCommandTarget : public TPersistent {
  public:
+  ~TacSkinCommandTarget() override;
+  TacSkinCommandTarget(const TacSkinCommandTarget&) = delete;
+  TacSkinCommandTarget& operator=(const TacSkinCommandTarget&) = delete;
+
+  // Puts the property on Window (taking it off the previous one), or takes it off.
+  void SetPropertyWindow(HWND Window);
+  HWND PropertyWindow() const { return FPropertyWindow; }
+
   // Called directly by DirectSendMessage, bypassing the system's dispatch.
   TWndMethod WndProc;
   TControl* FOwnerControl = nullptr;
 
  protected:
-  TacSkinCommandTarget() = default;
+  TacSkinCommandTarget();
+
+ private:
+  HWND FPropertyWindow = nullptr;
 };
 
-// The target behind a window's "ACSDATA" property. Windows of other
-// processes may carry the property too; their value is not ours to read.
+// The target behind a window's "ACSDATA" property: a live target of this
+// process that put the property on that very window, or null. Windows of
+// other processes may carry the property too; their value is not ours to read.
 TacSkinCommandTarget* SkinCommandTargetOf(HWND window);
 
 // Calls the window procedure saved in the window's common skin data directly

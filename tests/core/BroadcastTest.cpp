@@ -69,7 +69,7 @@ TEST_F(Broadcast, ASkinAwareChildPassesItOnItselfAndIsNotEnteredAgain) {
     log.push_back("A direct");
     BroadcastToChildControls(a, message);
   };
-  SetPropW(a->Handle(), kAcsDataProperty, &data);
+  data.SetPropertyWindow(a->Handle());
   Send();
   EXPECT_EQ(log, (std::vector<std::string>{"A direct", "A1", "B", "C", "C1"}));
 }

@@ -69,21 +69,40 @@ TEST_F(SkinCommand, WithSkinDataAndASavedProcedureItIsAnsweredDirectly) {
     EXPECT_EQ(message.WParam, MakeSkinCommand(SK_GET_DEFAULT_INDEX));
     message.Result = message.LParam + 1;
   };
-  SetPropW(panel->Handle(), kAcsDataProperty, &data);
+  data.SetPropertyWindow(panel->Handle());
   SentMessageCounter sent;
   EXPECT_EQ(SendSkinCommand(panel->Handle(), SK_GET_DEFAULT_INDEX, 41), 42);
   EXPECT_EQ(sent.Count, 0);
   EXPECT_TRUE(received.empty());
 }
 
+// Another process, or a freed control, may have left a value under the
+// property name: only a live target that put it on this very window is called.
+TEST_F(SkinCommand, APropertyValueThatIsNotALiveTargetOfThisWindowIsNotFollowed) {
+  data.WndProc = [](TMessage& message) { message.Result = 99; };
+  int32_t foreign = 0;
+  SetPropW(panel->Handle(), kAcsDataProperty, &foreign);
+  SentMessageCounter sent;
+  EXPECT_EQ(SendSkinCommand(panel->Handle(), SK_GET_DEFAULT_INDEX), 5);
+  auto* other = new TPanel(&form);
+  other->SetParent(&form);
+  data.SetPropertyWindow(other->Handle());
+  SetPropW(panel->Handle(), kAcsDataProperty, &data);
+  EXPECT_EQ(SendSkinCommand(panel->Handle(), SK_GET_DEFAULT_INDEX), 5);
+  EXPECT_EQ(sent.Count, 2);
+  EXPECT_EQ(SendSkinCommand(other->Handle(), SK_GET_DEFAULT_INDEX), 99);
+  data.SetPropertyWindow(nullptr);
+  EXPECT_EQ(GetPropW(other->Handle(), kAcsDataProperty), nullptr);
+}
+
 TEST_F(SkinCommand, AnExceptionOnTheDirectPathAnswersZero) {
   data.WndProc = [](TMessage&) { throw Exception("receiver failed"); };
-  SetPropW(panel->Handle(), kAcsDataProperty, &data);
+  data.SetPropertyWindow(panel->Handle());
   EXPECT_EQ(SendSkinCommand(panel->Handle(), SK_GET_DEFAULT_INDEX), 0);
 }
 
 TEST_F(SkinCommand, SkinDataWithoutAProcedureFallsBackToSendMessage) {
-  SetPropW(panel->Handle(), kAcsDataProperty, &data);
+  data.SetPropertyWindow(panel->Handle());
   SentMessageCounter sent;
   EXPECT_EQ(SendSkinCommand(panel->Handle(), SK_GET_DEFAULT_INDEX), 5);
   EXPECT_EQ(sent.Count, 1);
@@ -91,7 +110,7 @@ TEST_F(SkinCommand, SkinDataWithoutAProcedureFallsBackToSendMessage) {
 
 TEST_F(SkinCommand, ToAControlTheOwnersProcedureIsAdoptedAndCalledDirectly) {
   data.FOwnerControl = panel;
-  SetPropW(panel->Handle(), kAcsDataProperty, &data);
+  data.SetPropertyWindow(panel->Handle());
   SentMessageCounter sent;
   EXPECT_EQ(SendSkinCommandToControl(panel, SK_GET_DEFAULT_INDEX, 3), 5);
   EXPECT_EQ(sent.Count, 0);

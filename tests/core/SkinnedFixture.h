@@ -1,7 +1,5 @@
 #pragma once
-// Windowed test controls painted from their skin section the way the skinned
-// controls are, on a hidden form, with a skin manager holding the stored
-// skin and a few sections of the fixture's own.
+// Test controls on a hidden form, with the fixture's skin manager.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,29 +7,8 @@
 #include <vector>
 
 #include "../skin/SkinTestFiles.h"
-#include "core/CommonData.h"
+#include "TestSkinned.h"
 #include "framework/Form.h"
-#include "framework/WinControl.h"
-#include "manager/SkinManager.h"
-
-// A control with common skin data whose cache is its section over the
-// parent's background, followed by its children's outer effects.
-class TestSkinned : public TCustomControl {
- public:
-  TestSkinned(TWinControl* Parent, uint8_t Kind, const std::string& Section, TRect Bounds);
-  ~TestSkinned() override;
-
-  // The way a skinned control answers SK_PREPARE_CACHE: false (and deferred)
-  // while the parent's image is not ready, or while Ready is false.
-  bool PrepareCache();
-  void WndProc(TMessage& message) override;
-
-  TsCtrlSkinData Data;
-  std::string DefaultSection;
-  bool Ready = true;
-  int Paints = 0;
-  int EndUpdates = 0;
-};
 
 class SkinnedFixture : public testing::Test {
  protected:
@@ -45,10 +22,3 @@ class SkinnedFixture : public testing::Test {
   std::unique_ptr<TsSkinManager> manager;
   std::unique_ptr<TForm> form;
 };
-
-// Sections the fixture adds to the stored skin.
-inline constexpr char kGradientPanel[] = "GRADPANEL";  // opaque, a vertical red to blue gradient
-inline constexpr char kSeeThrough[] = "SEETHRU";       // fully transparent, a border image without centre
-inline constexpr char kHalfWhite[] = "HALFWHITE";      // white at transparency 50
-inline constexpr char kBlackPanel[] = "BLACKPANEL";    // plain black
-inline constexpr char kShadowed[] = "SHADOWED";        // white with a black shadow 6 pixels around it
