@@ -294,26 +294,18 @@ void TsCommonData::SetCustomFont(bool Value) {
   UpdateColors(true);
 }
 
-void TsCommonData::SetHUEOffset(int32_t Value) {
-  if (Value == FHUEOffset) return;
-  FHUEOffset = Value;
+// A colour shift of the finished image: the colours are applied again and
+// the control repainted.
+void TsCommonData::SetColorShift(int32_t& Field, int32_t Value) {
+  if (Value == Field) return;
+  Field = Value;
   Loaded(true);
   Invalidate(false);
 }
 
-void TsCommonData::SetSaturation(int32_t Value) {
-  if (Value == FSaturation) return;
-  FSaturation = Value;
-  Loaded(true);
-  Invalidate(false);
-}
-
-void TsCommonData::SetColorTone(TColor Value) {
-  if (Value == FColorTone) return;
-  FColorTone = Value;
-  Loaded(true);
-  Invalidate(false);
-}
+void TsCommonData::SetHUEOffset(int32_t Value) { SetColorShift(FHUEOffset, Value); }
+void TsCommonData::SetSaturation(int32_t Value) { SetColorShift(FSaturation, Value); }
+void TsCommonData::SetColorTone(TColor Value) { SetColorShift(FColorTone, Value); }
 
 bool TsCommonData::DoForceOpaque() const { return FOpaqueMode == omForceOpaque && CompositionEnabled(); }
 

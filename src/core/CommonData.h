@@ -214,6 +214,7 @@ class TsCommonData : public TacSkinCommandTarget {
   bool OwnerDestroying() const;
 
  private:
+  void SetColorShift(int32_t& Field, int32_t Value);
   void UpdateBGType();
   void RemoveEffects();
   void ClearCache();

@@ -13,10 +13,6 @@
 
 namespace {
 
-int32_t PropsState(const TsGeneralData& Section, int32_t State) {
-  return std::clamp(std::min(State, Section.States - 1), 0, 2);
-}
-
 // With DrawNow the asker wants R of DrawDC painted from the cache at Offset.
 void CopyCacheRect(const TacWorkBitmap& Cache, const TacBGQuery& Query) {
   if (!Query.DrawDC) return;

@@ -12,10 +12,6 @@
 
 namespace {
 
-int32_t PropsState(const TsGeneralData& Section, int32_t State) {
-  return std::clamp(std::min(State, Section.States - 1), 0, 2);
-}
-
 // The section colour with the data's hue offset and saturation.
 TColor Shifted(TColor Color, int32_t HueOffset, int32_t Saturation) {
   if (HueOffset != 0) Color = HueColor(Color, HueOffset);

@@ -36,7 +36,7 @@ void PaintControlSection(TsCommonData* CommonData, const TacParentBG& ParentBG, 
       PaintSectionLayers(CommonData->SkinIndex, ParentBG, skin, *Bitmap, Offset, Rect, State, &look);
   if (border == sbNotPainted) return;
   const TsGeneralData& section = skin.gd[static_cast<size_t>(CommonData->SkinIndex)];
-  const int32_t state = std::clamp(std::min(State, section.States - 1), 0, 2);
+  const int32_t state = PropsState(section, State);
   const int32_t transparency = section.Props[static_cast<size_t>(state)].Transparency;
   const bool recolour = border == sbImage || border == sbColor || (border == sbColorNotDrawn && transparency == 0) ||
                         (border == sbNone && transparency < 100);

@@ -16,10 +16,6 @@
 
 namespace {
 
-int32_t PropsState(const TsGeneralData& Section, int32_t State) {
-  return std::clamp(std::min(State, Section.States - 1), 0, 2);
-}
-
 // The outline copies one pixel left, up, right and down, in that order.
 struct OutlineCopy {
   TColor TsFontColor::*Side;

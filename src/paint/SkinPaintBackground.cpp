@@ -113,7 +113,7 @@ void PaintSectionBackground(int32_t SkinIndex, const TacParentBG& ParentBG, int3
   const TRect r = *clipped;
   const TacParentBG bg = ParentAt(ParentBG, Offset, Rect);
   const TsGeneralData& section = SkinData.gd[static_cast<size_t>(SkinIndex)];
-  const int32_t state = std::clamp(std::min(State, section.States - 1), 0, 2);
+  const int32_t state = PropsState(section, State);
   const TsGenState& props = section.Props[static_cast<size_t>(state)];
 
   FillInputs in;

@@ -40,7 +40,7 @@ void Stroke(TacWorkBitmap& bitmap, const TRect& rect, int32_t width, const std::
 bool PaintColorBorder(TacWorkBitmap& Bitmap, const TRect& Rect, const TsGeneralData& GeneralData, bool LimitCorners,
                       int32_t PPI, const TacPaintBorderData* CustomBorder, const TacParentBG& ParentBG, int32_t State,
                       const TacSkinData& SkinData) {
-  const int32_t state = std::clamp(std::min(State, GeneralData.States - 1), 0, 2);
+  const int32_t state = PropsState(GeneralData, State);
   const TsGenState& props = GeneralData.Props[static_cast<size_t>(state)];
   int32_t width = GeneralData.BorderWidth;
   std::optional<Radii> radii;

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -60,6 +61,12 @@ struct TsGeneralData {
   int32_t OuterRadius = 0;
   TColor OuterColorL = 0, OuterColorT = 0, OuterColorR = 0, OuterColorB = 0;
 };
+
+// The Props entry of State: lowered to the section's States - 1, and to 2
+// (Props has three entries; state 3, the default button, reads like 2).
+inline int32_t PropsState(const TsGeneralData& Section, int32_t State) {
+  return std::clamp(std::min(State, Section.States - 1), 0, 2);
+}
 
 // The scale rule for lengths of a skin data object (scale index 0 to 3, or
 // the custom PPI when the manager scales to one; 0 otherwise).

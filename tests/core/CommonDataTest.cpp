@@ -12,23 +12,11 @@
 
 namespace {
 
-// A button on a gradient panel, both with windows.
-class CommonData : public SkinnedFixture {
+class CommonData : public PanelAndButton {
  protected:
-  void SetUp() override {
-    SkinnedFixture::SetUp();
-    panel = new TestSkinned(form.get(), ckPanel, "", {10, 10, 290, 150});
-    panel->Data.SetSkinSection(kGradientPanel);
-    button = new TestSkinned(panel, ckButton, "BUTTON", {20, 15, 272, 38});
-    form->HandleNeeded();
-  }
-
   LRESULT Command(TestSkinned* control, int command, int argument = 0, LPARAM lParam = 0) {
     return DirectSendMessage(control->Handle(), SM_SKINCOMMAND, MakeSkinCommand(command, argument), lParam);
   }
-
-  TestSkinned* panel = nullptr;
-  TestSkinned* button = nullptr;
 };
 
 TEST_F(CommonData, ASectionNameIsStoredUpperCasedAndTheDefaultIsNotWritten) {

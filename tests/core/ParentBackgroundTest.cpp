@@ -10,21 +10,7 @@
 
 namespace {
 
-// A gradient panel at (10, 10) holding a button at (20, 15), the button
-// transparent round its rounded border.
-class ParentBackground : public SkinnedFixture {
- protected:
-  void SetUp() override {
-    SkinnedFixture::SetUp();
-    panel = new TestSkinned(form.get(), ckPanel, "", {10, 10, 290, 150});
-    panel->Data.SetSkinSection(kGradientPanel);
-    button = new TestSkinned(panel, ckButton, "BUTTON", {20, 15, 272, 38});
-    form->HandleNeeded();
-  }
-
-  TestSkinned* panel = nullptr;
-  TestSkinned* button = nullptr;
-};
+class ParentBackground : public PanelAndButton {};
 
 TEST_F(ParentBackground, ATransparentButtonGetsThePanelsImageAtItsPosition) {
   ASSERT_TRUE(panel->PrepareCache());

@@ -12,6 +12,14 @@ void SkinnedFixture::SetUp() {
   form->SetBounds(50, 50, 320, 200);
   form->HandleNeeded();
 }
+void PanelAndButton::SetUp() {
+  SkinnedFixture::SetUp();
+  panel = new TestSkinned(form.get(), ckPanel, "", {10, 10, 290, 150});
+  panel->Data.SetSkinSection(kGradientPanel);
+  button = new TestSkinned(panel, ckButton, "BUTTON", {20, 15, 272, 38});
+  form->HandleNeeded();
+}
+
 void SkinnedFixture::TearDown() {
   form.reset();
   manager.reset();

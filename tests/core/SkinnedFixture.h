@@ -22,3 +22,13 @@ class SkinnedFixture : public testing::Test {
   std::unique_ptr<TsSkinManager> manager;
   std::unique_ptr<TForm> form;
 };
+
+// A gradient panel at (10, 10), 280 x 140, holding a button of the stored
+// skin at (20, 15), 252 x 23, transparent round its rounded border.
+class PanelAndButton : public SkinnedFixture {
+ protected:
+  void SetUp() override;
+
+  TestSkinned* panel = nullptr;
+  TestSkinned* button = nullptr;
+};
