@@ -201,7 +201,8 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
     case SK_FONT_CHANGED:
       if (reinterpret_cast<TsSkinManager*>(Message.LParam) == GetSkinManager()) {
         BGChanged = true;
-        if (FOwnerControl && !FCustomFont) FOwnerControl->Font().SetName(GetSkinManager()->CurrentFontName());
+        // The current name is still the old one while the manager announces the change.
+        GetSkinManager()->UpdateFontName(FOwnerControl);
         if (windowed) {
           TMessage passed = Message;
           BroadcastToChildControls(windowed, passed);

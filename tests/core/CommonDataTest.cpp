@@ -6,8 +6,10 @@
 
 #include "../paint/PaintFixture.h"
 #include "SkinnedFixture.h"
+#include "core/LayeredEffects.h"
 #include "core/ParentBackground.h"
 #include "framework/Application.h"
+#include "graphics/Composition.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -256,6 +258,64 @@ TEST_F(CommonData, SkinAnnouncementsConcernOnlyTheirManager) {
   panel->Data.BGChanged = false;
   Command(panel, SK_SECTION_CHANGED, 0, reinterpret_cast<LPARAM>(&section));
   EXPECT_TRUE(panel->Data.BGChanged);
+}
+
+TEST_F(CommonData, InvalidatingOrAMovedParentMarksTheImageStale) {
+  ASSERT_TRUE(panel->PrepareCache());
+  ASSERT_TRUE(button->PrepareCache());
+  Command(button, SK_INVALIDATE);
+  EXPECT_TRUE(button->Data.BGChanged);
+
+  // The button sees through its corners to a panel whose background varies,
+  // so a move makes its image stale; the opaque panel's image stays valid.
+  ASSERT_TRUE(button->PrepareCache());
+  Command(panel, SK_REPAINT_IF_MOVED);
+  EXPECT_FALSE(panel->Data.BGChanged);
+  Command(button, SK_REPAINT_IF_MOVED);
+  EXPECT_TRUE(button->Data.BGChanged);
+}
+
+TEST_F(CommonData, ForcedOpaqueRedrawsOnlyOnAComposedDesktop) {
+  const TacCompositionQuery previous = SetCompositionQuery([] { return true; });
+  EXPECT_EQ(Command(button, SK_FORCE_OPAQUE), 0);
+  button->Data.SetOpaqueMode(omForceOpaque);
+  EXPECT_EQ(Command(button, SK_FORCE_OPAQUE), 1);
+  SetCompositionQuery([] { return false; });
+  EXPECT_EQ(Command(button, SK_FORCE_OPAQUE), 0);
+  SetCompositionQuery(previous);
+}
+
+TEST_F(CommonData, DroppingEffectsReachesTheChildren) {
+  button->Data.GlowID = AppendEffect(std::make_unique<TacGlowEffect>(&button->Data, nullptr));
+  ASSERT_GE(button->Data.GlowID, 0);
+  Command(panel, SK_DROP_EFFECTS);
+  EXPECT_EQ(button->Data.GlowID, -1);
+}
+
+TEST_F(CommonData, ObjectQuestionsAnswerTheLiveObjects) {
+  EXPECT_EQ(Command(button, SK_GET_APPLICATION), reinterpret_cast<LRESULT>(&Application()));
+  EXPECT_EQ(Command(button, SK_GET_COMMON_SKIN_DATA), reinterpret_cast<LRESULT>(button->Data.GetCommonSkinData()));
+  EXPECT_EQ(Command(button, SK_GET_SKIN_DATA), reinterpret_cast<LRESULT>(&button->Data));
+}
+
+// The manager announces a new font before it makes the name current: the
+// control must take the new name, not the one being replaced.
+TEST_F(CommonData, AFontChangeGivesTheControlTheNewName) {
+  manager->StoreDefFont();
+  button->Font().SetName("Arial");
+  ASSERT_FALSE(button->ParentFont());
+  // Until the form's own skinning passes the announcement on, the form hands
+  // it to the panel as a skinned form would.
+  const TWndMethod formProc = form->WindowProc;
+  form->WindowProc = [&](TMessage& message) {
+    if (message.Msg == SM_SKINCOMMAND && SkinCommandOf(message.WParam) == SK_FONT_CHANGED)
+      panel->Perform(message.Msg, message.WParam, message.LParam);
+    formProc(message);
+  };
+  manager->ChangeAppFont("Courier New", false);
+  form->WindowProc = formProc;
+  EXPECT_EQ(button->Font().Name(), "Courier New");
+  EXPECT_EQ(manager->CurrentFontName(), "Courier New");
 }
 
 TEST_F(CommonData, TheLightHandlerHearsItsArgument) {

@@ -39,23 +39,8 @@ class RecordedCanvas {
     FDC = nullptr;
     std::vector<TextOutput> outputs;
     COLORREF color = 0;
-    struct Context {
-      std::vector<TextOutput>* Outputs;
-      COLORREF* Color;
-    } context{&outputs, &color};
-    EnumEnhMetaFile(
-        nullptr, file,
-        [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM param) -> int {
-          auto& c = *reinterpret_cast<Context*>(param);
-          if (record->iType == EMR_SETTEXTCOLOR) *c.Color = reinterpret_cast<const EMRSETTEXTCOLOR*>(record)->crColor;
-          if (record->iType == EMR_EXTTEXTOUTW) {
-            const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
-            if (text->emrtext.nChars > 0)
-              c.Outputs->push_back(TextOutput{*c.Color, {text->emrtext.ptlReference.x, text->emrtext.ptlReference.y}, text->emrtext.nChars});
-          }
-          return 1;
-        },
-        &context, nullptr);
+    Context context{&outputs, &color};
+    EnumEnhMetaFile(nullptr, file, CollectTextOutput, &context, nullptr);
     DeleteEnhMetaFile(file);
     return outputs;
   }
@@ -63,6 +48,23 @@ class RecordedCanvas {
   TCanvas Canvas;
 
  private:
+  struct Context {
+    std::vector<TextOutput>* Outputs;
+    COLORREF* Color;
+  };
+
+  // A plain function: the enumeration callback is stdcall on 32-bit Windows.
+  static int CALLBACK CollectTextOutput(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM param) {
+    auto& c = *reinterpret_cast<Context*>(param);
+    if (record->iType == EMR_SETTEXTCOLOR) *c.Color = reinterpret_cast<const EMRSETTEXTCOLOR*>(record)->crColor;
+    if (record->iType == EMR_EXTTEXTOUTW) {
+      const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+      if (text->emrtext.nChars > 0)
+        c.Outputs->push_back(TextOutput{*c.Color, {text->emrtext.ptlReference.x, text->emrtext.ptlReference.y}, text->emrtext.nChars});
+    }
+    return 1;
+  }
+
   HDC FDC;
 };
 
