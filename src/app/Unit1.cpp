@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/StrUtils.h"
+#include "controls/SkinnedControls.h"
 #include "framework/DefinitionReader.h"
 
 const char kVendorAddress[] = "https://velmora.example.com/";
@@ -37,13 +38,14 @@ const TClassInfo& TForm1::StaticClassInfo() {
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterClass(TsSkinManager::StaticClassInfo());
+  RegisterSkinnedControls();
   ReadComponentResource(*this, L"TFORM1");
-  sPanel1 = Field<TCustomPanel>("sPanel1");
-  sLabel2 = Field<TCustomLabel>("sLabel2");
-  sLabel3 = Field<TCustomLabel>("sLabel3");
+  sPanel1 = Field<TsPanel>("sPanel1");
+  sLabel2 = Field<TsLabel>("sLabel2");
+  sLabel3 = Field<TsLabel>("sLabel3");
   Label1 = Field<TLabel>("Label1");
-  sEdit1 = Field<TEdit>("sEdit1");
-  sButton1 = Field<TButton>("sButton1");
+  sEdit1 = Field<TsEdit>("sEdit1");
+  sButton1 = Field<TsButton>("sButton1");
   sSkinManager1 = Field<TsSkinManager>("sSkinManager1");
   sEdit1->SetText(kInstallationCode);
 }

@@ -2,11 +2,12 @@
 #include <functional>
 #include <string>
 
-#include "framework/Button.h"
-#include "framework/Edit.h"
+#include "controls/SkinnedButton.h"
+#include "controls/SkinnedEdit.h"
+#include "controls/SkinnedLabel.h"
+#include "controls/SkinnedPanel.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
-#include "framework/Panel.h"
 #include "manager/SkinManager.h"
 
 // The main window. Its layout, its controls and its skin manager come from
@@ -17,12 +18,12 @@ class TForm1 : public TForm {
  public:
   explicit TForm1(TComponent* owner);
 
-  TCustomPanel* sPanel1 = nullptr;
-  TCustomLabel* sLabel2 = nullptr;
-  TCustomLabel* sLabel3 = nullptr;
+  TsPanel* sPanel1 = nullptr;
+  TsLabel* sLabel2 = nullptr;
+  TsLabel* sLabel3 = nullptr;
   TLabel* Label1 = nullptr;
-  TEdit* sEdit1 = nullptr;
-  TButton* sButton1 = nullptr;
+  TsEdit* sEdit1 = nullptr;
+  TsButton* sButton1 = nullptr;
   TsSkinManager* sSkinManager1 = nullptr;
 
   void FormShow(TObject* sender);

@@ -1,11 +1,27 @@
 #include "framework/Button.h"
 
+#include <commctrl.h>
+
 #include "base/StrUtils.h"
 #include "framework/MessageParams.h"
 
 const TClassInfo& TButton::StaticClassInfo() {
   static const TClassInfo info("TButton", &TWinControl::StaticClassInfo(),
-                               [](TComponent* owner) { return new TButton(owner); }, nullptr);
+                               [](TComponent* owner) { return new TButton(owner); }, [](TClassInfo& c) {
+                                 c.Boolean<TButton>("Default", &TButton::SetDefault);
+                                 c.Boolean<TButton>("Cancel", &TButton::SetCancel);
+                                 c.Enum<TButton, TModalResult>("ModalResult", &TButton::SetModalResult,
+                                                               {{"mrNone", mrNone},
+                                                                {"mrOk", mrOk},
+                                                                {"mrCancel", mrCancel},
+                                                                {"mrYes", mrYes},
+                                                                {"mrNo", mrNo}});
+                                 c.Boolean<TButton>("WordWrap", &TButton::SetWordWrap);
+                                 c.Enum<TButton, TButtonStyle>("Style", &TButton::SetStyle,
+                                                               {{"bsPushButton", TButtonStyle::bsPushButton},
+                                                                {"bsCommandLink", TButtonStyle::bsCommandLink},
+                                                                {"bsSplitButton", TButtonStyle::bsSplitButton}});
+                               });
   return info;
 }
 
@@ -18,7 +34,36 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.SystemClass = L"BUTTON";
-  params.Style |= BS_PUSHBUTTON;
+  switch (FStyle) {
+    case TButtonStyle::bsCommandLink:
+      params.Style |= FDefault ? BS_DEFCOMMANDLINK : BS_COMMANDLINK;
+      break;
+    case TButtonStyle::bsSplitButton:
+      params.Style |= FDefault ? BS_DEFSPLITBUTTON : BS_SPLITBUTTON;
+      break;
+    default:
+      params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      break;
+  }
+  if (FWordWrap) params.Style |= BS_MULTILINE;
+}
+
+void TButton::SetDefault(bool value) {
+  if (value == FDefault) return;
+  FDefault = value;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TButton::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TButton::SetStyle(TButtonStyle value) {
+  if (value == FStyle) return;
+  FStyle = value;
+  if (HandleAllocated()) RecreateWnd();
 }
 
 bool IsAccel(wchar_t key, std::string_view caption) {
@@ -36,6 +81,14 @@ void TButton::WndProc(TMessage& message) {
   if (message.Msg == CM_DIALOGCHAR && IsAccel(CharCode(message), Caption())) {
     Click();
     message.Result = 1;
+    return;
+  }
+  if (message.Msg == CM_DIALOGKEY) {
+    const bool mine = (message.WParam == VK_RETURN && FDefault) || (message.WParam == VK_ESCAPE && FCancel);
+    if (mine && Enabled() && Visible()) {
+      Click();
+      message.Result = 1;
+    }
     return;
   }
   if (message.Msg == CN_COMMAND && CommandCode(message) == BN_CLICKED) {

@@ -10,6 +10,14 @@
 const TIdentTable<TAlignment> kAlignmentIdents{{"taLeftJustify", TAlignment::taLeftJustify},
                                                {"taRightJustify", TAlignment::taRightJustify},
                                                {"taCenter", TAlignment::taCenter}};
+const TIdentTable<TVerticalAlignment> kVerticalAlignmentIdents{
+    {"taAlignTop", TVerticalAlignment::taAlignTop},
+    {"taAlignBottom", TVerticalAlignment::taAlignBottom},
+    {"taVerticalCenter", TVerticalAlignment::taVerticalCenter}};
+const TIdentTable<TBevelCut> kBevelIdents{{"bvNone", TBevelCut::bvNone},
+                                          {"bvLowered", TBevelCut::bvLowered},
+                                          {"bvRaised", TBevelCut::bvRaised},
+                                          {"bvSpace", TBevelCut::bvSpace}};
 
 const TClassInfo& TControl::StaticClassInfo() {
   static const TClassInfo info("TControl", &TComponent::StaticClassInfo(), nullptr, [](TClassInfo& c) {
@@ -177,6 +185,9 @@ void TControl::WndProc(TMessage& message) {
       }
       break;
     }
+    case CM_HITTEST:
+      message.Result = 1;
+      return;
     case CM_MOUSEENTER:
       if (OnMouseEnter) OnMouseEnter(this);
       break;

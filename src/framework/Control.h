@@ -44,6 +44,10 @@ using TControlState = TSet<TControlStateItem>;
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 extern const TIdentTable<TAlignment> kAlignmentIdents;
+enum class TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
+extern const TIdentTable<TVerticalAlignment> kVerticalAlignmentIdents;
+enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+extern const TIdentTable<TBevelCut> kBevelIdents;
 
 // Anything visible on a form. A control is placed on a windowed Parent and
 // reaches its own code through WindowProc, which later code may replace to

@@ -13,6 +13,11 @@ const TClassInfo& TCustomLabel::StaticClassInfo() {
         "Layout", &TCustomLabel::SetLayout,
         {{"tlTop", TTextLayout::tlTop}, {"tlCenter", TTextLayout::tlCenter}, {"tlBottom", TTextLayout::tlBottom}});
     c.Boolean<TCustomLabel>("ShowAccelChar", &TCustomLabel::SetShowAccelChar);
+    c.Enum<TCustomLabel, TEllipsisPosition>("EllipsisPosition", &TCustomLabel::SetEllipsisPosition,
+                                            {{"epNone", TEllipsisPosition::epNone},
+                                             {"epPathEllipsis", TEllipsisPosition::epPathEllipsis},
+                                             {"epEndEllipsis", TEllipsisPosition::epEndEllipsis},
+                                             {"epWordEllipsis", TEllipsisPosition::epWordEllipsis}});
   });
   return info;
 }
@@ -60,8 +65,19 @@ void TCustomLabel::SetShowAccelChar(bool value) {
   Invalidate();
 }
 
+void TCustomLabel::SetEllipsisPosition(TEllipsisPosition position) {
+  FEllipsisPosition = position;
+  Invalidate();
+}
+
 UINT TCustomLabel::DrawTextFlags() const {
   UINT flags = DT_EXPANDTABS;
+  if (FEllipsisPosition != TEllipsisPosition::epNone && !FAutoSize) {
+    flags &= ~DT_EXPANDTABS;
+    flags |= FEllipsisPosition == TEllipsisPosition::epPathEllipsis  ? DT_PATH_ELLIPSIS
+             : FEllipsisPosition == TEllipsisPosition::epEndEllipsis ? DT_END_ELLIPSIS
+                                                                     : DT_WORD_ELLIPSIS;
+  }
   if (FWordWrap) flags |= DT_WORDBREAK;
   if (!FShowAccelChar) flags |= DT_NOPREFIX;
   if (FAlignment == TAlignment::taCenter) flags |= DT_CENTER;

@@ -2,6 +2,7 @@
 #include "framework/GraphicControl.h"
 
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
+enum class TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 
 // Text painted by the parent. With AutoSize the label takes the size of its
 // text whenever the text or font changes after loading; stored sizes stand.
@@ -23,6 +24,9 @@ class TCustomLabel : public TGraphicControl {
   void SetLayout(TTextLayout layout);
   bool ShowAccelChar() const { return FShowAccelChar; }
   void SetShowAccelChar(bool value);
+  // Shortens a text too long for a label of fixed size.
+  TEllipsisPosition EllipsisPosition() const { return FEllipsisPosition; }
+  void SetEllipsisPosition(TEllipsisPosition position);
 
   void WndProc(TMessage& message) override;
 
@@ -38,6 +42,7 @@ class TCustomLabel : public TGraphicControl {
   bool FTransparent = false;
   TTextLayout FLayout = TTextLayout::tlTop;
   bool FShowAccelChar = true;
+  TEllipsisPosition FEllipsisPosition = TEllipsisPosition::epNone;
 };
 
 class TLabel : public TCustomLabel {

@@ -1,11 +1,6 @@
 #include "framework/Panel.h"
 
-namespace {
-const TIdentTable<TBevelCut> kBevelIdents{{"bvNone", TBevelCut::bvNone},
-                                          {"bvLowered", TBevelCut::bvLowered},
-                                          {"bvRaised", TBevelCut::bvRaised},
-                                          {"bvSpace", TBevelCut::bvSpace}};
-}  // namespace
+#include <algorithm>
 
 const TClassInfo& TCustomPanel::StaticClassInfo() {
   static const TClassInfo info("TCustomPanel", &TCustomControl::StaticClassInfo(), nullptr, [](TClassInfo& c) {
@@ -13,6 +8,10 @@ const TClassInfo& TCustomPanel::StaticClassInfo() {
     c.Enum<TCustomPanel, TBevelCut>("BevelInner", &TCustomPanel::SetBevelInner, kBevelIdents);
     c.Enum<TCustomPanel, TBevelCut>("BevelOuter", &TCustomPanel::SetBevelOuter, kBevelIdents);
     c.Integer<TCustomPanel>("BevelWidth", &TCustomPanel::SetBevelWidth);
+    c.Integer<TCustomPanel>("BorderWidth", &TCustomPanel::SetBorderWidth);
+    c.Boolean<TCustomPanel>("ShowCaption", &TCustomPanel::SetShowCaption);
+    c.Enum<TCustomPanel, TVerticalAlignment>("VerticalAlignment", &TCustomPanel::SetVerticalAlignment,
+                                             kVerticalAlignmentIdents);
   });
   return info;
 }
@@ -51,6 +50,30 @@ void TCustomPanel::SetBevelWidth(int32_t width) {
   Invalidate();
 }
 
+void TCustomPanel::SetBorderWidth(int32_t width) {
+  // A border wider than any panel only hides the caption.
+  FBorderWidth = std::clamp(width, 0, 1000);
+  Invalidate();
+}
+
+void TCustomPanel::SetShowCaption(bool value) {
+  FShowCaption = value;
+  Invalidate();
+}
+
+void TCustomPanel::SetVerticalAlignment(TVerticalAlignment alignment) {
+  FVerticalAlignment = alignment;
+  Invalidate();
+}
+
+RECT TCustomPanel::CaptionRect() const {
+  RECT rect = ClientRect();
+  const int32_t bevels = (FBevelInner != TBevelCut::bvNone) + (FBevelOuter != TBevelCut::bvNone);
+  const int32_t inset = FBevelWidth * bevels + FBorderWidth;
+  InflateRect(&rect, -inset, -inset);
+  return rect;
+}
+
 void TCustomPanel::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   // Tab moves into the panel's children.
@@ -80,10 +103,14 @@ void TCustomPanel::Paint() {
   RECT rect = ClientRect();
   Canvas().FillRect(rect);
   PaintBevel(rect, FBevelOuter);
+  InflateRect(&rect, -FBorderWidth, -FBorderWidth);
   PaintBevel(rect, FBevelInner);
   const std::string caption = Caption();
-  if (caption.empty()) return;
-  UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  if (caption.empty() || !FShowCaption) return;
+  UINT format = DT_SINGLELINE | DT_NOPREFIX;
+  format |= FVerticalAlignment == TVerticalAlignment::taVerticalCenter ? DT_VCENTER
+            : FVerticalAlignment == TVerticalAlignment::taAlignBottom  ? DT_BOTTOM
+                                                                       : DT_TOP;
   format |= FAlignment == TAlignment::taCenter ? DT_CENTER : FAlignment == TAlignment::taRightJustify ? DT_RIGHT : DT_LEFT;
   Canvas().Brush.Style = TBrushStyle::bsClear;
   Canvas().DrawText(caption, rect, format);

@@ -1,8 +1,6 @@
 #pragma once
 #include "framework/WinControl.h"
 
-enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-
 // A container with bevels and a centred caption.
 class TCustomPanel : public TCustomControl {
   DECLARE_CLASS_INFO
@@ -18,6 +16,15 @@ class TCustomPanel : public TCustomControl {
   void SetBevelOuter(TBevelCut bevel);
   int32_t BevelWidth() const { return FBevelWidth; }
   void SetBevelWidth(int32_t width);
+  int32_t BorderWidth() const { return FBorderWidth; }
+  void SetBorderWidth(int32_t width);
+  bool ShowCaption() const { return FShowCaption; }
+  void SetShowCaption(bool value);
+  TVerticalAlignment VerticalAlignment() const { return FVerticalAlignment; }
+  void SetVerticalAlignment(TVerticalAlignment alignment);
+
+  // The client rectangle inside the border and the bevels: where the caption goes.
+  RECT CaptionRect() const;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -30,6 +37,9 @@ class TCustomPanel : public TCustomControl {
   TBevelCut FBevelInner = TBevelCut::bvNone;
   TBevelCut FBevelOuter = TBevelCut::bvRaised;
   int32_t FBevelWidth = 1;
+  int32_t FBorderWidth = 0;
+  bool FShowCaption = true;
+  TVerticalAlignment FVerticalAlignment = TVerticalAlignment::taVerticalCenter;
 };
 
 class TPanel : public TCustomPanel {

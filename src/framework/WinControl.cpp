@@ -245,7 +245,10 @@ TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const {
   for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
     TControl* control = *it;
     const RECT bounds = control->BoundsRect();
-    if (control->Visible() && (allowDisabled || control->Enabled()) && PtInRect(&bounds, point)) return control;
+    if (!control->Visible() || (!allowDisabled && !control->Enabled()) || !PtInRect(&bounds, point)) continue;
+    if (dynamic_cast<TWinControl*>(control) ||
+        control->Perform(CM_HITTEST, 0, MousePointParam({point.x - bounds.left, point.y - bounds.top})) != 0)
+      return control;
   }
   return nullptr;
 }
@@ -512,6 +515,12 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       if (HWND child = ChildWindowParam(message)) return ReflectToChild(message, child);
+      // The dialog manager's Enter and Escape, with no button of those identifiers.
+      if (message.Msg == WM_COMMAND && !Parent() && (LOWORD(message.WParam) == IDOK || LOWORD(message.WParam) == IDCANCEL)) {
+        Perform(CM_DIALOGKEY, LOWORD(message.WParam) == IDOK ? VK_RETURN : VK_ESCAPE);
+        message.Result = 0;
+        return;
+      }
       break;
     case WM_DRAWITEM: {
       const auto* item = LParamPointer<const DRAWITEMSTRUCT>(message);
@@ -565,6 +574,7 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_FOCUSCHANGED:
       for (size_t i = 0; i < FControls.size(); ++i) FControls[i]->Perform(message.Msg, message.WParam, message.LParam);
       break;
+    case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
       // Offered to the children until one of them takes the key.
       for (size_t i = 0; i < FControls.size() && !message.Result; ++i)

@@ -4,7 +4,6 @@
 #include <mutex>
 #include <thread>
 
-#include "StandIns.h"
 #include "app/Unit1.h"
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
@@ -18,7 +17,6 @@ namespace {
 class MainWindow : public testing::Test {
  protected:
   void SetUp() override {
-    standin::RegisterStandIns();
     previousErrorBox = SetErrorBoxProc([this](const std::string& text, TacBoxKind) { errors.push_back(text); });
     previousOpener = SetOpenWebPageProc([this](HWND owner, const std::string& address) {
       opened.emplace_back(owner, address);
@@ -111,7 +109,7 @@ TEST_F(MainWindow, ControlsCarryTheirStoredProperties) {
   EXPECT_EQ(form->sEdit1->Alignment(), TAlignment::taCenter);
   EXPECT_FALSE(form->sEdit1->Text().empty());
   EXPECT_EQ(form->sButton1->Caption(), "Копировать");
-  EXPECT_FALSE(dynamic_cast<standin::TsButton&>(*form->sButton1).ShowFocus);
+  EXPECT_FALSE(form->sButton1->ShowFocus());
   EXPECT_EQ(form->sSkinManager1->Owner(), form.get());
 }
 

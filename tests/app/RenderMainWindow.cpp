@@ -1,11 +1,10 @@
-// Shows the main window with plain stand-in controls and writes what it looks
+// Shows the main window with its skinned controls and writes what it looks
 // like to a 32-bit BMP file:
 //   render_main_window OUT.bmp            the client area, painted by the controls
 //   render_main_window OUT.bmp --screen   the whole window as the screen shows it
 #include <cstdio>
 #include <string>
 
-#include "StandIns.h"
 #include "app/Unit1.h"
 #include "base/WinHandles.h"
 #include "framework/Application.h"
@@ -17,7 +16,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    standin::RegisterStandIns();
     TForm1 form(nullptr);
     form.Show();
     for (int i = 0; i < 20; ++i) {
