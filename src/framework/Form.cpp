@@ -31,6 +31,7 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
     c.Integer<TCustomForm>("ClientWidth", &TCustomForm::SetClientWidth);
     c.Integer<TCustomForm>("ClientHeight", &TCustomForm::SetClientHeight);
     c.Integer<TCustomForm>("PixelsPerInch", &TCustomForm::SetPixelsPerInch);
+    c.Boolean<TCustomForm>("Scaled", &TCustomForm::SetScaled);
     c.Integer<TCustomForm>("TextHeight", &TCustomForm::SetTextHeight);
     c.Event<TCustomForm>("OnShow", &TCustomForm::SetOnShow);
     c.Event<TCustomForm>("OnHide", &TCustomForm::SetOnHide);
@@ -147,6 +148,14 @@ void TCustomForm::SetClientHeight(int32_t height) {
 
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
+  const int32_t screenPPI = Screen().PixelsPerInch();
+  // Stored values outside any real display are left as they are.
+  if (FScaled && FPixelsPerInch >= 24 && FPixelsPerInch <= 960 && screenPPI != FPixelsPerInch) {
+    ChangeScale(screenPPI, FPixelsPerInch);
+    if (FPendingClientWidth >= 0) FPendingClientWidth = MulDivRounded(FPendingClientWidth, screenPPI, FPixelsPerInch);
+    if (FPendingClientHeight >= 0) FPendingClientHeight = MulDivRounded(FPendingClientHeight, screenPPI, FPixelsPerInch);
+    FPixelsPerInch = screenPPI;
+  }
   if (FPendingClientWidth >= 0 || FPendingClientHeight >= 0)
     ApplyClientSize(FPendingClientWidth >= 0 ? FPendingClientWidth : ClientWidth(),
                     FPendingClientHeight >= 0 ? FPendingClientHeight : ClientHeight());

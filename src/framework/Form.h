@@ -36,8 +36,12 @@ class TCustomForm : public TWinControl {
   // A form keeps its place and size (its client size is set apart); its
   // font and children follow the resolution.
   void ChangeScale(int32_t M, int32_t D) override;
+  // The resolution the form's measures are for; a scaled form takes the
+  // screen's when its definition has been read.
   int32_t PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int32_t ppi) { FPixelsPerInch = ppi; }
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool value) { FScaled = value; }
   int32_t TextHeight() const { return FTextHeight; }
   void SetTextHeight(int32_t height) { FTextHeight = height; }
 
@@ -76,6 +80,7 @@ class TCustomForm : public TWinControl {
   TBorderIcons FBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
   TPosition FPosition = TPosition::poDesigned;
   int32_t FPixelsPerInch = 96;
+  bool FScaled = true;
   int32_t FTextHeight = 13;
   int32_t FPendingClientWidth = -1;
   int32_t FPendingClientHeight = -1;

@@ -1,5 +1,7 @@
 #include "framework/Label.h"
 
+#include <utility>
+
 #include "base/WinHandles.h"
 #include "framework/WinControl.h"
 
@@ -114,6 +116,19 @@ void TCustomLabel::Paint() {
   }
   if (!Enabled()) Canvas().Font().SetColor(clGrayText);
   Canvas().DrawText(text, rect, DrawTextFlags());
+}
+
+void TCustomLabel::ChangeScale(int32_t M, int32_t D) {
+  TGraphicControl::ChangeScale(M, D);
+  if (ComponentState().Contains(TComponentStateItem::csLoading))
+    FScaledWhileLoading = true;
+  else
+    AdjustBounds();
+}
+
+void TCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  if (std::exchange(FScaledWhileLoading, false)) AdjustBounds();
 }
 
 void TCustomLabel::WndProc(TMessage& message) {

@@ -29,6 +29,10 @@ class TCustomLabel : public TGraphicControl {
   void SetEllipsisPosition(TEllipsisPosition position);
 
   void WndProc(TMessage& message) override;
+  // A scaled label of its text's size takes the size of its scaled text:
+  // scaled line heights do not add up to the scaled height.
+  void ChangeScale(int32_t M, int32_t D) override;
+  void Loaded() override;
 
  protected:
   void Paint() override;
@@ -43,6 +47,7 @@ class TCustomLabel : public TGraphicControl {
   TTextLayout FLayout = TTextLayout::tlTop;
   bool FShowAccelChar = true;
   TEllipsisPosition FEllipsisPosition = TEllipsisPosition::epNone;
+  bool FScaledWhileLoading = false;
 };
 
 class TLabel : public TCustomLabel {

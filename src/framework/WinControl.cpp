@@ -71,6 +71,8 @@ void RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc) {
   } else {
     wc.style = params.ClassStyle;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // The program's own icon (resource 1) when it has one.
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     defaultProc = DefWindowProcW;
   }
   wc.cbSize = sizeof(wc);
