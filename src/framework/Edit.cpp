@@ -156,6 +156,18 @@ void TEdit::SelectAll() { SendMessageW(Handle(), EM_SETSEL, 0, -1); }
 void TEdit::CopyToClipboard() { SetClipboardText(SelText()); }
 
 void TEdit::WndProc(TMessage& message) {
+  // Ctrl+A selects everything, as in every other field of the system; the
+  // system edit itself does not always.
+  const bool control = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+  if (control && message.Msg == WM_KEYDOWN && message.WParam == 'A') {
+    SelectAll();
+    message.Result = 0;
+    return;
+  }
+  if (message.Msg == WM_CHAR && message.WParam == 1) {
+    message.Result = 0;
+    return;
+  }
   // Bevels take room round the system's own border.
   if (const int32_t bevels = BevelCount(); bevels > 0 && message.Msg == WM_NCCALCSIZE) {
     TWinControl::WndProc(message);

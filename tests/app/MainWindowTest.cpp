@@ -7,10 +7,14 @@
 #include "app/Unit1.h"
 #include "base/ErrorBox.h"
 #include "base/FileUtils.h"
+#include "base/StrUtils.h"
 #include "messages/SkinCommand.h"
 #include "framework/Application.h"
 #include "framework/Clipboard.h"
 #include "framework/Screen.h"
+#include "framework/Bitmap.h"
+#include "graphics/Color.h"
+#include "skin/SkinData.h"
 
 namespace {
 
@@ -225,6 +229,38 @@ TEST_F(MainWindow, WhenTheClipboardIsBusyTheButtonKeepsItsCaptionAndStaysEnabled
   EXPECT_TRUE(form->sButton1->Enabled());
 }
 
+TEST_F(MainWindow, TypingIntoTheReadOnlyFieldChangesNothingButItsTextCanBeCopied) {
+  ShowAndActivate();
+  const std::string text = form->sEdit1->Text();
+  form->sEdit1->SetFocus();
+  const HWND edit = form->sEdit1->Handle();
+  for (const wchar_t typed : {L'x', L'\b'}) {
+    PostMessageW(edit, WM_CHAR, typed, 1);
+    Application().ProcessMessages();
+  }
+  PostMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
+  Application().ProcessMessages();
+  EXPECT_EQ(form->sEdit1->Text(), text);
+  SetClipboardText("something else");
+  // Ctrl+A and Ctrl+C as the keyboard delivers them to a focused field,
+  // through the application's message loop.
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  const BYTE control = keys[VK_CONTROL];
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageW(edit, WM_KEYDOWN, 'A', 1);
+  Application().ProcessMessages();
+  const int32_t selected = form->sEdit1->SelLength();
+  PostMessageW(edit, WM_KEYDOWN, 'C', 1);
+  Application().ProcessMessages();
+  keys[VK_CONTROL] = control;
+  SetKeyboardState(keys);
+  EXPECT_EQ(selected, static_cast<int32_t>(Utf8ToWide(text).size()));
+  EXPECT_EQ(ClipboardText(), text);
+}
+
 TEST_F(MainWindow, TheLinkLabelOpensTheVendorPageWithTheWindowAsOwner) {
   ShowAndActivate();
   const LPARAM overLink = MAKELPARAM(166 + 5, 79 + 5);
@@ -237,5 +273,110 @@ TEST_F(MainWindow, TheLinkLabelOpensTheVendorPageWithTheWindowAsOwner) {
   EXPECT_EQ(opened[0].second, kVendorAddress);
   EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
+
+}  // namespace
+
+namespace {
+
+// The main window drawn at a display resolution, read back from its caches
+// and from a print of its client area.
+class MainWindowLook : public MainWindow, public testing::WithParamInterface<int32_t> {
+ protected:
+  void SetUp() override {
+    MainWindow::SetUp();
+    ShowAndActivate();
+    const int32_t ppi = GetParam();
+    if (ppi != 96) {
+      form->sSkinManager1->UpdateScale(form.get(), 96, ppi);
+      // What the form's skin provider will pass on to its controls.
+      SendSkinCommandToControl(form->sPanel1, SK_PPI_CHANGED, ppi);
+      Application().ProcessMessages();
+    }
+  }
+  int32_t Scaled(int32_t value) const { return MulDiv(value, GetParam(), 96); }
+
+  // The button's image after a change of its state.
+  std::vector<TacPixel> ButtonImage() {
+    TsButton& button = *form->sButton1;
+    button.SkinData().BGChanged = true;
+    EXPECT_TRUE(button.PrepareCache());
+    const TacWorkBitmap& cache = *button.SkinData().FCacheBmp;
+    return {cache.Row(0), cache.Row(0) + static_cast<ptrdiff_t>(cache.Width()) * cache.Height()};
+  }
+};
+
+TEST_P(MainWindowLook, ThePanelShowsItsImageAroundItsChildren) {
+  TsPanel& panel = *form->sPanel1;
+  ASSERT_EQ(panel.Width(), Scaled(260));
+  TBitmap print(form->ClientWidth(), form->ClientHeight());
+  RECT window{};
+  GetWindowRect(form->Handle(), &window);
+  POINT client{0, 0};
+  ClientToScreen(form->Handle(), &client);
+  form->PaintTo(print.Canvas().Handle(), window.left - client.x, window.top - client.y);
+  // Left of the second label, below the button: only the panel is there.
+  const POINT inPanel{Scaled(12), Scaled(80)};
+  const TacPixel cached = panel.SkinData().FCacheBmp->Pixel(inPanel.x, inPanel.y);
+  const COLORREF shown = GetPixel(print.Canvas().Handle(), panel.Left() + inPanel.x, panel.Top() + inPanel.y);
+  EXPECT_EQ(shown, RGB(Red(cached), Green(cached), Blue(cached)));
+  const TsGeneralData& section =
+      form->sSkinManager1->CommonSkinData(GetParam()).gd[static_cast<size_t>(panel.SkinData().SkinIndex)];
+  EXPECT_EQ(static_cast<TColor>(shown), ColorToRGB(section.Props[0].Color));
+}
+
+TEST_P(MainWindowLook, TheFieldsFrameChangesWithTheFocus) {
+  TsEdit& edit = *form->sEdit1;
+  edit.SkinData().BGChanged = true;
+  ASSERT_TRUE(edit.PrepareCache());
+  const TacPixel unfocused = edit.SkinData().FCacheBmp->Pixel(edit.Width() / 2, 0);
+  edit.SetFocus();
+  Application().ProcessMessages();
+  edit.SkinData().BGChanged = true;
+  ASSERT_TRUE(edit.PrepareCache());
+  const TacPixel focused = edit.SkinData().FCacheBmp->Pixel(edit.Width() / 2, 0);
+  EXPECT_NE(unfocused, focused);
+  // The text area keeps the section's colour in both states.
+  EXPECT_EQ(edit.SkinData().FCacheBmp->Pixel(Scaled(6), edit.Height() / 2) & 0xFFFFFF,
+            PixelOfColor(ColorToRGB(edit.Color())) & 0xFFFFFF);
+}
+
+TEST_P(MainWindowLook, EveryButtonStateLooksItsOwn) {
+  TsButton& button = *form->sButton1;
+  ASSERT_EQ(button.Width(), Scaled(252));
+  const std::vector<TacPixel> normal = ButtonImage();
+  button.SkinData().FMouseAbove = true;
+  const std::vector<TacPixel> hot = ButtonImage();
+  button.SkinData().FMouseAbove = false;
+  button.SetDown(true);
+  const std::vector<TacPixel> pressed = ButtonImage();
+  button.SetDown(false);
+  button.SetEnabled(false);
+  const std::vector<TacPixel> disabled = ButtonImage();
+  const std::vector<TacPixel> looks[] = {normal, hot, pressed, disabled};
+  for (size_t a = 0; a < 4; ++a)
+    for (size_t b = a + 1; b < 4; ++b) EXPECT_NE(looks[a], looks[b]) << "looks " << a << " and " << b;
+}
+
+TEST_P(MainWindowLook, TheCaptionIsCentredInTheButton) {
+  TsButton& button = *form->sButton1;
+  const std::vector<TacPixel> withCaption = ButtonImage();
+  button.SetCaption("");
+  const std::vector<TacPixel> without = ButtonImage();
+  const int32_t width = button.Width();
+  int32_t left = width, right = -1, top = button.Height(), bottom = -1;
+  for (int32_t i = 0; i < static_cast<int32_t>(withCaption.size()); ++i) {
+    if (withCaption[static_cast<size_t>(i)] == without[static_cast<size_t>(i)]) continue;
+    left = std::min(left, i % width);
+    right = std::max(right, i % width);
+    top = std::min(top, i / width);
+    bottom = std::max(bottom, i / width);
+  }
+  ASSERT_GE(right, left);
+  EXPECT_NEAR(left + right, width - 1, 2 + GetParam() / 48);
+  EXPECT_NEAR(top + bottom, button.Height() - 1, 2 + GetParam() / 48);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, MainWindowLook, testing::Values(96, 144),
+                         [](const testing::TestParamInfo<int32_t>& c) { return std::to_string(c.param) + "PPI"; });
 
 }  // namespace
