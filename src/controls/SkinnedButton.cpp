@@ -202,23 +202,25 @@ bool TsButton::PrepareCache() {
   return true;
 }
 
+bool BorderCornerIsTransparent(const TsMaskData& Mask, int32_t Width, int32_t Height, POINT Point) {
+  if (!Mask.Bmp || Mask.Bmp->Empty()) return false;
+  const bool left = Point.x < Mask.WL;
+  const bool right = Point.x >= Width - Mask.WR;
+  const bool top = Point.y < Mask.WT;
+  const bool bottom = Point.y >= Height - Mask.WB;
+  if (!(left || right) || !(top || bottom)) return false;
+  const int64_t x = left ? Point.x : static_cast<int64_t>(Mask.Bmp->Width()) - (static_cast<int64_t>(Width) - Point.x);
+  const int64_t y = top ? Point.y : static_cast<int64_t>(Mask.Bmp->Height()) - (static_cast<int64_t>(Height) - Point.y);
+  if (x < 0 || y < 0 || x >= Mask.Bmp->Width() || y >= Mask.Bmp->Height()) return false;
+  const TacPixel pixel = Mask.Bmp->Pixel(static_cast<int32_t>(x), static_cast<int32_t>(y));
+  return (Mask.Cfg & 1) ? pixel == KeyPixel : (pixel >> 24) == 0;
+}
+
 bool TsButton::CornerIsTransparent(POINT Point) {
   const TsGeneralData* section = FCommonData.Section();
   TacSkinData* skin = FCommonData.GetCommonSkinData();
   if (!section || !skin || !skin->IsValidImgIndex(section->BorderIndex)) return false;
-  const TsMaskData& mask = skin->ma[static_cast<size_t>(section->BorderIndex)];
-  if (!mask.Bmp || mask.Bmp->Empty()) return false;
-  const bool left = Point.x < mask.WL;
-  const bool right = Point.x >= Width() - mask.WR;
-  const bool top = Point.y < mask.WT;
-  const bool bottom = Point.y >= Height() - mask.WB;
-  if (!(left || right) || !(top || bottom)) return false;
-  const int32_t x = left ? Point.x : mask.Bmp->Width() - (Width() - Point.x);
-  const int32_t y = top ? Point.y : mask.Bmp->Height() - (Height() - Point.y);
-  // Margins wider than the image would read outside it.
-  if (x < 0 || y < 0 || x >= mask.Bmp->Width() || y >= mask.Bmp->Height()) return false;
-  const TacPixel pixel = mask.Bmp->Pixel(x, y);
-  return (mask.Cfg & 1) ? pixel == KeyPixel : (pixel >> 24) == 0;
+  return BorderCornerIsTransparent(skin->ma[static_cast<size_t>(section->BorderIndex)], Width(), Height(), Point);
 }
 
 void TsButton::PaintTo(HDC DC) {

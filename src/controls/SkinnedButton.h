@@ -5,6 +5,14 @@
 #include "framework/Button.h"
 #include "graphics/DisabledLook.h"
 
+struct TsMaskData;
+
+// Whether Point of a control of the given size lies on a transparent corner
+// pixel of a border image with a bitmap of its own (key colour with bit 0 of
+// Cfg, else alpha 0). Points outside the image, as when its margins are wider
+// than it, are not transparent.
+bool BorderCornerIsTransparent(const TsMaskData& Mask, int32_t Width, int32_t Height, POINT Point);
+
 using TacGetColoringEvent = std::function<void(TObject* Sender, int32_t State, TacColoring& Coloring)>;
 
 // The framework's push button drawn entirely by the skin: every paint copies

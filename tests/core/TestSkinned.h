@@ -37,3 +37,4 @@ inline constexpr char kSeeThrough[] = "SEETHRU";       // fully transparent, a b
 inline constexpr char kHalfWhite[] = "HALFWHITE";      // white at transparency 50
 inline constexpr char kBlackPanel[] = "BLACKPANEL";    // plain black
 inline constexpr char kShadowed[] = "SHADOWED";        // white with a black shadow 6 pixels around it
+inline constexpr char kFourStates[] = "FOURSTATES";    // white, green when hot, red pressed, blue as default
