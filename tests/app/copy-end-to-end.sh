@@ -9,11 +9,14 @@ expected=$2
 [ -n "${ACS_TEST_DISPLAY:-}" ] || { echo "no ACS_TEST_DISPLAY: skipped"; exit 77; }
 export DISPLAY=$ACS_TEST_DISPLAY
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# A prefix and wineserver of its own: the tests' server runs headless.
+export ACS_WINEPREFIX="$root/build/e2e-prefix"
 . "$root/scripts/wine-env"
+"$root/scripts/wine-prefix"
 
 "$WINELOADER" "$program" </dev/null >/dev/null 2>&1 &
 pid=$!
-trap 'kill "$pid" >/dev/null 2>&1; wait "$pid" 2>/dev/null' EXIT
+trap 'kill "$pid" >/dev/null 2>&1; "$WINESERVER" -k >/dev/null 2>&1; wait "$pid" 2>/dev/null' EXIT
 # Something else holding the clipboard must not make the test pass.
 printf 'not copied' | xclip -selection clipboard -i
 
