@@ -3,11 +3,9 @@
 // run. Prints the median of several repetitions in microseconds per operation.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
+#include "BenchTiming.h"
 #include "TestSkinned.h"
 #include "base/WinHandles.h"
 #include "core/SkinText.h"
@@ -16,35 +14,6 @@
 #include "framework/Form.h"
 #include "graphics/BlockCopy.h"
 #include "graphics/WorkBitmapDib.h"
-
-namespace {
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Microseconds per call, the median of Repetitions runs of Count calls.
-double Median(const std::function<void()>& work, int Count = 2000, int Repetitions = 7) {
-  std::vector<double> runs;
-  for (int r = 0; r < Repetitions; ++r) {
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < Count; ++i) work();
-    GdiFlush();
-    QueryPerformanceCounter(&end);
-    runs.push_back(Seconds(start, end) * 1e6 / Count);
-  }
-  std::sort(runs.begin(), runs.end());
-  return runs[runs.size() / 2];
-}
-
-void Report(const char* name, double micros, double copy) {
-  std::printf("%-34s %9.2f us  %6.1f x copy\n", name, micros, micros / copy);
-}
-
-}  // namespace
 
 int main() {
   const auto manager = MakeFixtureManager();

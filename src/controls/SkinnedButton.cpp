@@ -162,7 +162,7 @@ bool TsButton::PrepareCache() {
     FCommonData.FUpdating = true;
     return false;
   }
-  if (cache.Width() != Width() || cache.Height() != Height()) cache.SetSize(Width(), Height());
+  cache.EnsureSize(Width(), Height());
   const int32_t state = CurrentState();
   const int32_t painted = PaintedState();
   const TacColoring coloring = Coloring(state);

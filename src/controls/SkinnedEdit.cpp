@@ -61,7 +61,7 @@ std::string TsEdit::ShownText() {
 
 bool TsEdit::PrepareCache() {
   TacWorkBitmap& cache = *FCommonData.FCacheBmp;
-  if (cache.Width() != Width() || cache.Height() != Height()) cache.SetSize(Width(), Height());
+  cache.EnsureSize(Width(), Height());
   if (!FCommonData.Skinned()) {
     cache.Fill(PixelOfColor(ColorToRGB(Color())) | 0xFF000000u);
     return true;
@@ -115,12 +115,9 @@ void TsEdit::PaintWindowFromCache(HDC DC, bool ClientOnly) {
   GdiFlush();
   if (ClientOnly) {
     // The client area starts inside the frame.
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    POINT origin{0, 0};
-    ::ClientToScreen(Handle(), &origin);
-    const int32_t x = origin.x - window.left;
-    const int32_t y = origin.y - window.top;
+    const RECT client = ClientRectInWindow();
+    const int32_t x = client.left;
+    const int32_t y = client.top;
     BitBlt(DC, 0, 0, cache.Width() - x, cache.Height() - y, WorkBitmapDC(cache), x, y, SRCCOPY);
     return;
   }
@@ -134,12 +131,7 @@ void TsEdit::PaintFrame() {
     return;
   }
   const TacWindowDC dc(Handle(), true);
-  RECT window{};
-  GetWindowRect(Handle(), &window);
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
-  OffsetRect(&client, -window.left, -window.top);
+  const RECT client = ClientRectInWindow();
   // Only the frame strips: the client area is the system's or WM_PAINT's.
   ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
   PaintWindowFromCache(dc.Get(), false);

@@ -151,7 +151,7 @@ bool TsCustomPanel::PrepareCache() {
     return false;
   }
   // A new DIB section per paint would cost more than the painting.
-  if (cache.Width() != Width() || cache.Height() != Height()) cache.SetSize(Width(), Height());
+  cache.EnsureSize(Width(), Height());
   PaintControlSection(&FCommonData, *background, true, &cache, {0, 0}, cache.BoundsRect(), 0);
   PaintOuterEffects(this, {0, 0});
   {
@@ -210,7 +210,7 @@ void TsCustomPanel::PaintCustomColor(HDC DC) {
   if (const TsGeneralData* section = FCommonData.Section(); section && section->Props[0].Transparency > 0)
     color = MixColors(ParentColorOf(Parent()), color, section->Props[0].Transparency * 255 / 100);
   TacWorkBitmap& cache = *FCommonData.FCacheBmp;
-  if (cache.Width() != Width() || cache.Height() != Height()) cache.SetSize(Width(), Height());
+  cache.EnsureSize(Width(), Height());
   cache.Fill(PixelOfColor(color) | 0xFF000000u);
   {
     TacCacheCanvas canvas(cache, Font());

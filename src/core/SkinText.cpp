@@ -184,7 +184,7 @@ void DrawTextGlow(TacWorkBitmap& Bitmap, HFONT Font, std::string_view Text, cons
   if (usable.IsEmpty()) return;
   TacWorkBitmap local;
   TacWorkBitmap& mask = MaskCache ? *MaskCache : local;
-  if (mask.Width() != usable.Width() || mask.Height() != usable.Height()) mask.SetSize(usable.Width(), usable.Height());
+  mask.EnsureSize(usable.Width(), usable.Height());
   mask.Fill(0xFFFFFFFFu);
   const std::wstring units = DrawTextUnits(Text);
   const HDC dc = WorkBitmapDC(mask);

@@ -179,12 +179,7 @@ void TEdit::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
     const TacWindowDC dc(Handle(), true);
     // Right inside the system's border, round the client area.
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    RECT rect{};
-    GetClientRect(Handle(), &rect);
-    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    OffsetRect(&rect, -window.left, -window.top);
+    RECT rect = ClientRectInWindow();
     InflateRect(&rect, bevels, bevels);
     for (const TBevelCut bevel : {FBevelOuter, FBevelInner}) {
       if (bevel == TBevelCut::bvNone) continue;

@@ -323,6 +323,16 @@ RECT TWinControl::ClientRect() const {
   return rect;
 }
 
+RECT TWinControl::ClientRectInWindow() const {
+  RECT rect = ClientRect();
+  if (!FHandle) return rect;
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  OffsetRect(&rect, -window.left, -window.top);
+  return rect;
+}
+
 bool TWinControl::Showing() const { return FHandle && IsWindowVisible(FHandle); }
 
 POINT TWinControl::ClientToScreen(POINT point) const {
@@ -376,8 +386,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
   HandleNeeded();
   RECT window{};
   GetWindowRect(FHandle, &window);
-  POINT clientOrigin{0, 0};
-  ::ClientToScreen(FHandle, &clientOrigin);
+  const RECT clientInWindow = ClientRectInWindow();
   const TacSavedDC saved(dc);
   POINT origin{};
   GetViewportOrgEx(dc, &origin);
@@ -385,7 +394,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
   RECT frame{0, 0, window.right - window.left, window.bottom - window.top};
   IntersectClipRect(dc, 0, 0, frame.right, frame.bottom);
   if (GetWindowLongPtrW(FHandle, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
-  SetViewportOrgEx(dc, origin.x + x + clientOrigin.x - window.left, origin.y + y + clientOrigin.y - window.top, nullptr);
+  SetViewportOrgEx(dc, origin.x + x + clientInWindow.left, origin.y + y + clientInWindow.top, nullptr);
   const RECT client = ClientRect();
   IntersectClipRect(dc, 0, 0, client.right, client.bottom);
   Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));

@@ -60,6 +60,9 @@ class TWinControl : public TControl {
   // The children's part of ChangeScale.
   void ScaleControls(int32_t M, int32_t D);
   RECT ClientRect() const override;
+  // The client area where a window device context draws it: offset by the
+  // frame, for painting round it or into it.
+  RECT ClientRectInWindow() const;
   bool Showing() const override;
   POINT ClientToScreen(POINT point) const override;
   POINT ScreenToClient(POINT point) const override;

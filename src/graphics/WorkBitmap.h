@@ -29,6 +29,11 @@ class TacWorkBitmap {
   TRect BoundsRect() const { return {0, 0, FWidth, FHeight}; }
   // Changes the size; the contents become all zero.
   void SetSize(int32_t width, int32_t height);
+  // Gives the bitmap this size, keeping its storage and pixels when it has it
+  // already: a cache painted over in full need not be allocated again.
+  void EnsureSize(int32_t width, int32_t height) {
+    if (width != FWidth || height != FHeight) SetSize(width, height);
+  }
 
   // Bytes from one scan line to the next.
   ptrdiff_t Stride() const { return static_cast<ptrdiff_t>(FWidth) * 4; }

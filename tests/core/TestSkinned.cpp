@@ -38,7 +38,7 @@ bool TestSkinned::PrepareCache() {
     return false;
   }
   // A new DIB section per paint would cost more than the painting.
-  if (cache.Width() != Width() || cache.Height() != Height()) cache.SetSize(Width(), Height());
+  cache.EnsureSize(Width(), Height());
   PaintControlSection(&Data, *background, true, &cache, {0, 0}, cache.BoundsRect(), Data.CtrlState());
   PaintOuterEffects(this, {0, 0});
   Data.BGChanged = false;
