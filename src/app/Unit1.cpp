@@ -6,6 +6,7 @@
 
 #include "base/StrUtils.h"
 #include "controls/SkinnedControls.h"
+#include "forms/SkinnedForms.h"
 #include "framework/DefinitionReader.h"
 
 const char kVendorAddress[] = "https://velmora.example.com/";
@@ -39,6 +40,7 @@ const TClassInfo& TForm1::StaticClassInfo() {
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterClass(TsSkinManager::StaticClassInfo());
   RegisterSkinnedControls();
+  RegisterSkinnedForms();
   ReadComponentResource(*this, L"TFORM1");
   sPanel1 = Field<TsPanel>("sPanel1");
   sLabel2 = Field<TsLabel>("sLabel2");

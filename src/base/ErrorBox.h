@@ -2,7 +2,8 @@
 #include <functional>
 #include <string>
 
-enum class TacBoxKind { bkError, bkPlain };
+// bkWarning: a warning about misuse, with the caption "Warning".
+enum class TacBoxKind { bkError, bkPlain, bkWarning };
 
 // Every error box of the engine goes through here so that tests can record
 // the text instead of blocking on a modal dialog.

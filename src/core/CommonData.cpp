@@ -182,7 +182,8 @@ void TsCommonData::UpdateIndexes(bool UpdateMain) {
     FCommonSkinData = nullptr;
     int32_t index = -1;
     TsSkinManager* manager = GetSkinManager();
-    if (manager && manager->IsActive()) {
+    // Controls bind while a new skin is announced, before it counts as active.
+    if (manager && manager->SkinLoaded()) {
       if (!FSkinSection.empty()) {
         index = manager->GetSkinIndex(FSkinSection);
       } else if (FOwnerControl) {

@@ -32,7 +32,9 @@ void FillQueryRect(const TacBGQuery& Query) {
 
 bool TsCommonData::CacheReady() const {
   if (!FCacheBmp || FCacheBmp->Empty() || BGChanged) return false;
-  return !FOwnerControl || (FCacheBmp->Width() == FOwnerControl->Width() && FCacheBmp->Height() == FOwnerControl->Height());
+  // A provider's image is of its form's frame and client, not of the form's bounds.
+  if (!FOwnerControl || FKind == ckProvider) return true;
+  return FCacheBmp->Width() == FOwnerControl->Width() && FCacheBmp->Height() == FOwnerControl->Height();
 }
 
 bool TsCommonData::PrepareCacheNow() {

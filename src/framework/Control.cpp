@@ -147,7 +147,9 @@ void TControl::SetCursor(TCursor cursor) {
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   const TacMessageDelivery delivery(true);
-  WindowProc(message);
+  // A copy: a handler may replace WindowProc while its message runs.
+  const TWndMethod proc = WindowProc;
+  proc(message);
   return message.Result;
 }
 

@@ -89,6 +89,7 @@ UINT TCustomLabel::DrawTextFlags() const {
 
 void TCustomLabel::AdjustBounds() {
   if (!FAutoSize || ComponentState().Contains(TComponentStateItem::csLoading)) return;
+  FMeasuredShape = CurrentShape();
   const TacWindowDC screen(nullptr);
   Canvas().SetHandle(screen.Get());
   Canvas().Font().Assign(Font());
@@ -128,10 +129,16 @@ void TCustomLabel::ChangeScale(int32_t M, int32_t D) {
 
 void TCustomLabel::Loaded() {
   TGraphicControl::Loaded();
+  FMeasuredShape = CurrentShape();
   if (std::exchange(FScaledWhileLoading, false)) AdjustBounds();
 }
 
+TCustomLabel::TFontShape TCustomLabel::CurrentShape() {
+  return {Font().Name(), Font().Height(), Font().Style(), Font().Charset()};
+}
+
 void TCustomLabel::WndProc(TMessage& message) {
-  if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) AdjustBounds();
+  if (message.Msg == CM_TEXTCHANGED || (message.Msg == CM_FONTCHANGED && CurrentShape() != FMeasuredShape))
+    AdjustBounds();
   TGraphicControl::WndProc(message);
 }

@@ -5,7 +5,8 @@ enum class TTextLayout { tlTop, tlCenter, tlBottom };
 enum class TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 
 // Text painted by the parent. With AutoSize the label takes the size of its
-// text whenever the text or font changes after loading; stored sizes stand.
+// text whenever the text or the font's shape changes after loading; stored
+// sizes stand, and a new font colour moves nothing.
 class TCustomLabel : public TGraphicControl {
   DECLARE_CLASS_INFO
 
@@ -48,6 +49,16 @@ class TCustomLabel : public TGraphicControl {
   bool FShowAccelChar = true;
   TEllipsisPosition FEllipsisPosition = TEllipsisPosition::epNone;
   bool FScaledWhileLoading = false;
+  // What of the font the present size was measured with.
+  struct TFontShape {
+    std::string Name;
+    int32_t Height = 0;
+    TFontStyles Style;
+    uint8_t Charset = 0;
+    bool operator==(const TFontShape&) const = default;
+  };
+  TFontShape FMeasuredShape;
+  TFontShape CurrentShape();
 };
 
 class TLabel : public TCustomLabel {

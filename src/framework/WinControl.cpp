@@ -20,8 +20,13 @@ thread_local TWinControl* CreationControl = nullptr;
 
 // The procedure of each window class we registered: DefWindowProcW for our own
 // classes, the system procedure for classes built on a system class.
-std::map<std::wstring, WNDPROC>& ClassProcedures() {
-  static std::map<std::wstring, WNDPROC> procedures;
+// Window class names are compared without case, as the system does.
+struct TacClassNameLess {
+  bool operator()(const std::wstring& a, const std::wstring& b) const { return _wcsicmp(a.c_str(), b.c_str()) < 0; }
+};
+
+std::map<std::wstring, WNDPROC, TacClassNameLess>& ClassProcedures() {
+  static std::map<std::wstring, WNDPROC, TacClassNameLess> procedures;
   return procedures;
 }
 
@@ -48,7 +53,9 @@ LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
   if (!control) return CallWindowProcW(ClassProcedure(window), window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
   const TacMessageDelivery delivery(window, msg, wParam, lParam);
-  DispatchGuarded([&] { control->WindowProc(message); });
+  // A copy: a handler may replace WindowProc while its message runs.
+  const TWndMethod proc = control->WindowProc;
+  DispatchGuarded([&] { proc(message); });
   if (msg == WM_NCDESTROY) control->HandleDestroyed();
   return message.Result;
 }

@@ -88,11 +88,18 @@ TsSkinManager::TsSkinManager(TComponent* Owner)
   for (TStringList& list : ThirdLists) list.SetCaseSensitive(true);
   FSkinListController = std::make_unique<TacSkinListController>(FListOwner);
   if (!DefaultManagerSlot()) DefaultManagerSlot() = this;
+  // A skinned form posts the application window an editor's preview to apply.
+  FApplicationHook = Application().HookMainWindow([this](TMessage& message) {
+    if (message.Msg != SM_SKINCOMMAND || SkinCommandOf(message.WParam) != SK_PREVIEW_READY || !IsDefault()) return false;
+    ApplyPreview();
+    return true;
+  });
   AfterConstruction();
 }
 
 TsSkinManager::~TsSkinManager() {
   Destroying();
+  Application().UnhookMainWindow(FApplicationHook);
   if (FActive && IsActive() && OnDeactivate) OnDeactivate(this);
   ClearSkinData();
   FSkinListController.reset();
@@ -128,6 +135,7 @@ void TsSkinManager::Loaded() {
   FSkinListController->MarkStale();
   FSkinListController->Refresh(false);
   if (FOptions.ScaleMode == smVCL) FOptions.PixelsPerInch = CurrentPPI();
+  AttachOwnerForm();
 }
 
 TacScaling TsSkinManager::Scaling() const {
@@ -574,14 +582,31 @@ bool ActiveFormIsVisible() {
 }  // namespace
 
 void TsSkinManager::InstallHook() {
-  if (GlobalHookInstalled || Designing()) return;
+  if (GlobalHookInstalled || Designing() || !IsDefault()) return;
   GlobalHookInstalled = true;
+  if (TacFormAttachment* attachment = FormAttachment()) attachment->InstallHook(*this);
   if (FOptions.ChangeSysColors()) SwitchSysColors(true);
 }
 
 void TsSkinManager::UnInstallHook() {
-  GlobalHookInstalled = false;
+  if (GlobalHookInstalled) {
+    GlobalHookInstalled = false;
+    if (TacFormAttachment* attachment = FormAttachment()) attachment->UnInstallHook(*this);
+  }
   SwitchSysColors(false);
+}
+
+// The form this manager belongs to is skinned at once when its window exists
+// already; otherwise its first activation attaches it.
+void TsSkinManager::AttachOwnerForm() {
+  if (Designing() || !IsActive()) return;
+  TacFormAttachment* attachment = FormAttachment();
+  if (!attachment) return;
+  for (TComponent* owner = Owner(); owner; owner = owner->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
+      if (form->HandleAllocated()) attachment->AttachWindow(form->Handle());
+      return;
+    }
 }
 
 void TsSkinManager::SwitchSysColors(bool On) {

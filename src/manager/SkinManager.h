@@ -13,6 +13,7 @@
 #include "loader/ManagerScaling.h"
 #include "loader/SkinLoader.h"
 #include "manager/EmbeddedFonts.h"
+#include "manager/FormAttachment.h"
 #include "manager/ManagerOptions.h"
 #include "manager/SkinListController.h"
 #include "manager/StoredSkinItems.h"
@@ -37,6 +38,7 @@ using TacSkinningRules = TSet<TacSkinningRule>;
 enum class TShowAction { saIgnore, saRestore, saMinimize, saMaximize };
 
 using TacSkinChangingEvent = std::function<void(TObject* Sender, const std::string& NewSkinName, bool& AllowChanging)>;
+using TacSysDlgInitEvent = std::function<void(TObject* Sender, TacSysDlgData& DlgData, bool& AllowSkinning)>;
 using TacFontChangedEvent =
     std::function<void(TObject* Sender, const std::string& OldFontName, const std::string& NewFontName)>;
 
@@ -110,6 +112,8 @@ class TsSkinManager : public TComponent {
   TNotifyEvent OnScaleChanged, OnScaleModeChange;
   TacSkinChangingEvent OnSkinChanging;
   TacFontChangedEvent OnFontChanged;
+  // A system dialog is about to be skinned; clearing AllowSkinning keeps the system's look.
+  TacSysDlgInitEvent OnSysDlgInit;
   template <TNotifyEvent TsSkinManager::*Event>
   void SetEvent(TNotifyEvent Handler) {
     this->*Event = std::move(Handler);
@@ -123,6 +127,9 @@ class TsSkinManager : public TComponent {
   std::array<TStringList, acThirdListCount> ThirdLists;
   const TacSkinCommonInfo& SkinCommonInfo() const { return FLoader.SkinCommonInfo(); }
   bool IsActive() const { return FLoader.SkinCommonInfo().Active; }
+  // A skin with sections is loaded, also while it is being announced (when
+  // IsActive is false until every form has heard of it).
+  bool SkinLoaded() const { return FActive && FLoader.HasSections(); }
   bool CommonDataLoaded() const { return FLoader.CommonDataLoaded(); }
   bool SkinIsPacked() const { return FSkinIsPacked; }
   const TacWorkBitmap* MasterBitmap() const { return FLoader.MasterBitmap(); }
@@ -209,6 +216,7 @@ class TsSkinManager : public TComponent {
   void RerunShadows(bool Indexes);
   void InstallHook();
   void UnInstallHook();
+  void AttachOwnerForm();
   void UpdateCommonDlgs();
   int32_t CurrentPPI() const;
 
@@ -246,6 +254,7 @@ class TsSkinManager : public TComponent {
   TacSkinLoader FLoader;
   std::array<TacScopedBrush, 6> FBrushes;
   std::unique_ptr<TacSkinListController> FSkinListController;
+  int FApplicationHook = 0;
 };
 
 // The first manager created, used by every control that names none.

@@ -280,6 +280,29 @@ namespace {
 
 // The main window drawn at a display resolution, read back from its caches
 // and from a print of its client area.
+TEST_F(MainWindow, AProviderTakesTheWindowOverWhenItIsFirstShown) {
+  EXPECT_FALSE(IsSkinAwareWindow(form->Handle()));
+  ShowAndActivate();
+  EXPECT_TRUE(IsSkinAwareWindow(form->Handle()));
+  EXPECT_EQ(form->Perform(SM_SKINCOMMAND, MakeSkinCommand(SK_GET_DEFAULT_KIND)), 13);
+  EXPECT_NE(form->Perform(SM_SKINCOMMAND, MakeSkinCommand(SK_GET_PROVIDER)), 0);
+  // The provider draws the title buttons; the system draws none of its own.
+  EXPECT_EQ(GetWindowLongPtrW(form->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, TheLinkLabelTakesThePanelsTextColourAndGetsItsOwnBackWithoutTheSkin) {
+  const TColor stored = form->Label1->Font().Color();
+  ASSERT_EQ(stored, clHighlight);
+  ShowAndActivate();
+  const TacSkinData& skin = form->sSkinManager1->CommonSkinData();
+  const TColor panelText = skin.gd[static_cast<size_t>(skin.GetSkinIndex("PANEL"))].Props[0].FontColor.Color;
+  EXPECT_EQ(ColorToRGB(form->Label1->Font().Color()), ColorToRGB(panelText));
+  form->sSkinManager1->SetActive(false);
+  EXPECT_EQ(form->Label1->Font().Color(), stored);
+  EXPECT_NE(GetWindowLongPtrW(form->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+}
+
 class MainWindowLook : public MainWindow, public testing::WithParamInterface<int32_t> {
  protected:
   void SetUp() override {

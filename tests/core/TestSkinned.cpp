@@ -88,13 +88,17 @@ void TestSkinned::WndProc(TMessage& message) {
   TCustomControl::WndProc(message);
 }
 
+void LoadFixtureSkin(TsSkinManager& manager) {
+  manager.SetCommonSections(kFixtureSections);
+  auto& item = dynamic_cast<TsStoredSkinItem&>(manager.InternalSkins().Add());
+  item.Skin().Name = "Orvale (internal)";
+  item.SetData(ReadFileBytes(std::string(ORVALE_ROOT) + "/Orvale.asz"));
+  manager.SetSkinName("Orvale (internal)");
+}
+
 std::unique_ptr<TsSkinManager> MakeFixtureManager() {
   RegisterClass(TsSkinManager::StaticClassInfo());
   auto manager = std::make_unique<TsSkinManager>(nullptr);
-  manager->SetCommonSections(kFixtureSections);
-  auto& item = dynamic_cast<TsStoredSkinItem&>(manager->InternalSkins().Add());
-  item.Skin().Name = "Orvale (internal)";
-  item.SetData(ReadFileBytes(std::string(ORVALE_ROOT) + "/Orvale.asz"));
-  manager->SetSkinName("Orvale (internal)");
+  LoadFixtureSkin(*manager);
   return manager;
 }

@@ -30,6 +30,8 @@ class TestSkinned : public TCustomControl {
 
 // A manager with the stored skin selected and the sections below added.
 std::unique_ptr<TsSkinManager> MakeFixtureManager();
+// The same for a manager made elsewhere (one that a form owns).
+void LoadFixtureSkin(TsSkinManager& manager);
 
 // Sections the fixture adds to the stored skin.
 inline constexpr char kGradientPanel[] = "GRADPANEL";  // opaque, a vertical red to blue gradient

@@ -1,0 +1,230 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/CommonData.h"
+#include "forms/ProviderParts.h"
+#include "framework/Classes.h"
+#include "framework/Form.h"
+#include "framework/Strings.h"
+#include "manager/ManagerOptions.h"
+
+class TacCtrlAdapter;
+class TsSkinManager;
+
+// The form's common skin data: a form's own scroll bars are not skinned, so
+// it adds nothing to the data of a control yet.
+class TsScrollWndData : public TsCommonData {
+  DECLARE_CLASS_INFO
+
+ public:
+  using TsCommonData::TsCommonData;
+};
+
+enum TacAnimEvent { aeShowing, aeHiding, aeSkinChanging };
+enum TsGripMode { gmNone, gmRightBottom };
+enum TacResizeMode { rmStandard, rmBorder };
+
+using TacAfterAnimationEvent = std::function<void(TObject* Sender, TacAnimEvent AnimType)>;
+using TacSkinItemEvent = std::function<void(TObject* Item, bool& CanBeAdded, std::string& SkinSection)>;
+
+// Skins a form: takes over its window procedure, owns its common skin data
+// (section "FORM"), answers its children's background and text questions,
+// recolours its plain labels and, with the frame painting, draws its frame.
+// It is placed on a form in its definition, or created at run time by the
+// attachment hook (CreateRT) for a form that has none.
+class TsSkinProvider : public TComponent {
+  DECLARE_CLASS_INFO
+
+ public:
+  // Owner must be a form; anything else is told off and left unskinned.
+  explicit TsSkinProvider(TComponent* Owner);
+  ~TsSkinProvider() override;
+  // A provider for a form that exists already; it prepares itself on the
+  // form's first non-client paint or when the form becomes visible.
+  static TsSkinProvider* CreateRT(TCustomForm* Form, bool DoInitRT = true);
+
+  void Loaded() override;
+  void Notification(TComponent* Component, TOperation Operation) override;
+
+  // Published properties.
+  bool AllowAnimation() const { return FAllowAnimation; }
+  void SetAllowAnimation(bool Value) { FAllowAnimation = Value; }
+  bool AllowBlendOnMoving() const { return FAllowBlendOnMoving; }
+  void SetAllowBlendOnMoving(bool Value) { FAllowBlendOnMoving = Value; }
+  bool AllowSkin3rdParty() const { return FAllowSkin3rdParty; }
+  void SetAllowSkin3rdParty(bool Value) { FAllowSkin3rdParty = Value; }
+  bool MakeSkinMenu() const { return FMakeSkinMenu; }
+  void SetMakeSkinMenu(bool Value) { FMakeSkinMenu = Value; }
+  bool ScreenSnap() const { return FScreenSnap; }
+  void SetScreenSnap(bool Value) { FScreenSnap = Value; }
+  int32_t SnapBuffer() const { return FSnapBuffer; }
+  void SetSnapBuffer(int32_t Value) { FSnapBuffer = Value; }
+  bool DisabledBlured() const { return FDisabledBlured; }
+  void SetDisabledBlured(bool Value) { FDisabledBlured = Value; }
+  bool AllowExtBorders() const { return FAllowExtBorders; }
+  void SetAllowExtBorders(bool Value);
+  bool DrawNonClientArea() const { return FDrawNonClientArea; }
+  void SetDrawNonClientArea(bool Value);
+  bool ShowAppIcon() const { return FShowAppIcon; }
+  void SetShowAppIcon(bool Value);
+  bool UseGlobalColor() const { return FUseGlobalColor; }
+  void SetUseGlobalColor(bool Value);
+  bool UWPMode() const { return FUWPMode; }
+  void SetUWPMode(bool Value) { FUWPMode = Value; }
+  bool DrawClientArea() const { return FDrawClientArea; }
+  void SetDrawClientArea(bool Value);
+  const std::string& TitleSkin() const { return FTitleSkin; }
+  void SetTitleSkin(const std::string& Value);
+  const std::string& MenuLineSkin() const { return FMenuLineSkin; }
+  void SetMenuLineSkin(const std::string& Value) { FMenuLineSkin = Value; }
+  TAlignment CaptionAlignment() const { return FCaptionAlignment; }
+  void SetCaptionAlignment(TAlignment Value);
+  uint8_t DisabledBlendValue() const { return FDisabledBlendValue; }
+  void SetDisabledBlendValue(int32_t Value);
+  TColor DisabledBlendColor() const { return FDisabledBlendColor; }
+  void SetDisabledBlendColor(TColor Value);
+  TsGripMode GripMode() const { return FGripMode; }
+  void SetGripMode(TsGripMode Value) { FGripMode = Value; }
+  TacAddedTitle& AddedTitle() { return FAddedTitle; }
+  TacFormHeader& FormHeader() { return FFormHeader; }
+  TStringList& GluedForms() { return FGluedForms; }
+  TsScrollWndData& SkinData() { return *FCommonData; }
+  TacSysSubMenu& SysSubMenu() { return FSysSubMenu; }
+  TsTitleButtons& TitleButtons() { return FTitleButtons; }
+  TsTitleIcon& TitleIcon() { return FTitleIcon; }
+  TsThirdPartyList& ThirdParty() { return FThirdParty; }
+  TacSystemBlur& SystemBlur() { return FSystemBlur; }
+  // The title-bar items component (not part of this engine yet); not owned.
+  TComponent* TitleBar = nullptr;
+  TacAfterAnimationEvent OnAfterAnimation;
+  std::function<void(TMessage& Message)> OnExtHitTest;
+  TacSkinItemEvent OnSkinItem;
+
+  // Public state.
+  TacResizeMode ResizeMode = rmStandard;
+  uint32_t FormState = 0;
+  TCustomForm* Form = nullptr;
+  bool RTInit = false;
+  bool RTEmpty = false;
+  int32_t FormActive = 1;
+  bool BigButtons = false;
+  TsCaptionButton ButtonClose, ButtonMax, ButtonMin, ButtonHelp;
+  int32_t FTitleSkinIndex = -1, FCaptionSkinIndex = -1, FHeaderIndex = -1;
+  int32_t LockCount = 0;
+  bool DoReinit = false;
+  bool InAero = false;
+  bool MenuChanged = true;
+  bool RgnChanged = true;
+  std::array<TStringList, acThirdListCount> ThirdLists;
+  bool OwnThirdLists = false;
+
+  // Binds the provider to the current skin; does nothing until it can.
+  void PrepareForm();
+  // Runs a message through the provider's window procedure.
+  LRESULT ProcessMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  void KillAnimations();
+  // The form is skinned through this provider now.
+  bool Skinned();
+  TsSkinManager* SkinManager() const;
+  // Where the form's client area starts in the provider's image of the form.
+  int32_t OffsetX() const { return 0; }
+  int32_t OffsetY() const { return 0; }
+  // The image of the form the children's backgrounds come from; rebuilt
+  // when stale. Until the frame is painted it holds the client area alone.
+  bool PaintAll();
+  TacCtrlAdapter* Adapter() const { return FAdapter.get(); }
+  // The provider's window procedure is the form's now.
+  bool OwnsWindowProc() const;
+
+  // The provider's place in the form's chain of window procedures.
+  struct TacTakeover {
+    TsSkinProvider* Provider;
+    TWndMethod Saved;
+  };
+
+  // Providers of forms skinned now, in the order they were made.
+  static const std::vector<TsSkinProvider*>& SkinnedForms();
+
+ protected:
+  void AfterConstruction();
+
+ private:
+  TsSkinProvider(TComponent* Owner, bool Runtime);
+  friend struct TacProviderWndProc;
+  void NewWndProc(TMessage& Message);
+  void CallOldWndProc(TMessage& Message);
+  bool FirstSkinCommand(TMessage& Message);
+  bool UnskinnedSkinCommand(TMessage& Message);
+  bool SkinnedSkinCommand(TMessage& Message);
+  void UnskinnedMessage(TMessage& Message);
+  void SkinnedMessage(TMessage& Message);
+  void SkinRemoved(TsSkinManager* Manager);
+  void SkinLoadedUnskinned(TsSkinManager* Manager);
+  void SkinLoadedSkinned(TsSkinManager* Manager);
+  void Refresh(TMessage& Message);
+  void AnswerBackground(TacBGQuery& Query);
+  LRESULT TextSourceAnswer(TacTextSourceQuery& Query);
+  LRESULT FrameWidthAnswer(LPARAM Param);
+  LRESULT DefaultIndexAnswer();
+  bool BackgroundVaries();
+  void RuntimeInit();
+  void ResolveIndexes();
+  void SetUpTitleButtons();
+  void UpdateSysMenuStyle();
+  void ApplyGlobalColor();
+  void SetClassBrush(HBRUSH Brush);
+  void SetTransitionsOff(bool Off);
+  bool NonClientPainted();
+  void ScanChildren(TWinControl* From = nullptr);
+  void CopyThirdLists();
+  bool FormDestroying() const;
+  bool Designing() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
+  bool FormLoading() const;
+  void PaintClientBackground(HDC DC);
+  void RedrawFrame();
+  void ReceivePreview(TMessage& Message);
+
+  bool FAllowAnimation = true;
+  bool FAllowBlendOnMoving = true;
+  bool FAllowSkin3rdParty = true;
+  bool FMakeSkinMenu = false;
+  bool FScreenSnap = false;
+  int32_t FSnapBuffer = 10;
+  bool FDisabledBlured = false;
+  bool FAllowExtBorders = true;
+  bool FDrawNonClientArea = true;
+  bool FShowAppIcon = true;
+  bool FUseGlobalColor = true;
+  bool FUWPMode = false;
+  bool FDrawClientArea = true;
+  std::string FTitleSkin;
+  std::string FMenuLineSkin;
+  TAlignment FCaptionAlignment = TAlignment::taLeftJustify;
+  uint8_t FDisabledBlendValue = 255;
+  TColor FDisabledBlendColor = 0;
+  TsGripMode FGripMode = gmNone;
+  TacAddedTitle FAddedTitle;
+  TacFormHeader FFormHeader;
+  TStringList FGluedForms;
+  TacSysSubMenu FSysSubMenu;
+  TsTitleButtons FTitleButtons;
+  TsTitleIcon FTitleIcon;
+  TsThirdPartyList FThirdParty;
+  TacSystemBlur FSystemBlur;
+
+  std::unique_ptr<TsScrollWndData> FCommonData;
+  TWndMethod OldWndProc;
+  std::shared_ptr<TacTakeover> FTakeover;
+  bool FPreviewMode = false;
+  std::unique_ptr<TacCtrlAdapter> FAdapter;
+  HWND FStatusBar = nullptr;
+  // Frame adapters of the form's frames, as they announced themselves.
+  std::vector<LPARAM> FFrameAdapters;
+};

@@ -1,0 +1,232 @@
+// The skin provider's window procedure: every message of the form passes
+// here first. Until the frame is painted, the provider paints the client
+// background and the system draws the frame.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "core/ControlPaint.h"
+#include "forms/CtrlAdapter.h"
+#include "forms/SkinProvider.h"
+#include "framework/Application.h"
+#include "framework/MessageParams.h"
+#include "framework/WindowHost.h"
+#include "graphics/WorkBitmapDib.h"
+#include "manager/SkinManager.h"
+
+namespace {
+
+// A framework notification that asks for an answer of 0 and nothing else.
+constexpr UINT kFrameworkQuery = 0xBC4D;
+
+// What a skin editor sends: dwData and the record's magic are 0xA400, and the
+// block is exactly the record as the editor lays it out (no padding after
+// the options text).
+constexpr size_t kEditorRecordSize = offsetof(TacSkinEditorData, Data2) + sizeof(TacSkinEditorData::Data2);
+
+template <size_t N>
+void Terminate(char (&Text)[N]) {
+  Text[N - 1] = '\0';
+}
+
+}  // namespace
+
+void TsSkinProvider::NewWndProc(TMessage& Message) {
+  if (Message.Msg == SM_SKINCOMMAND) {
+    // A pointer in a skin command is followed only for this thread's senders.
+    if (!MayAnswerSkinCommand(Message)) {
+      Message.Result = 0;
+      return;
+    }
+    if (FirstSkinCommand(Message)) return;
+  }
+  // A runtime provider starts on the form's first frame paint or when the form is shown.
+  if (RTInit && (Message.Msg == WM_NCPAINT || (Message.Msg == CM_VISIBLECHANGED && Message.WParam != 0))) {
+    RTInit = false;
+    RuntimeInit();
+  }
+  if (FormDestroying() || !Skinned()) return UnskinnedMessage(Message);
+  if (Message.Msg == SM_SKINCOMMAND) {
+    if (!SkinnedSkinCommand(Message)) CallOldWndProc(Message);
+    return;
+  }
+  SkinnedMessage(Message);
+}
+
+void TsSkinProvider::UnskinnedMessage(TMessage& Message) {
+  switch (Message.Msg) {
+    case SM_SKINCOMMAND:
+      if (UnskinnedSkinCommand(Message)) return;
+      break;
+    case WM_SETREDRAW:
+      LockCount = Message.WParam ? std::max(LockCount - 1, 0) : LockCount + 1;
+      break;
+    case WM_PRINT:
+      if (HDC dc = MessageDC(Message); dc && Form) {
+        const TacScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Form->Color()))));
+        const RECT client = Form->ClientRect();
+        FillRect(dc, &client, brush.Get());
+        TMessage paint{WM_PAINT, Message.WParam, 0, 0};
+        CallOldWndProc(paint);
+      }
+      Message.Result = 0;
+      return;
+    default:
+      break;
+  }
+  CallOldWndProc(Message);
+}
+
+void TsSkinProvider::SkinnedMessage(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_CREATE:
+      CallOldWndProc(Message);
+      FCommonData->InitCommonProp();
+      PrepareForm();
+      return;
+    case WM_NCCREATE:
+      CallOldWndProc(Message);
+      FCommonData->InitCommonProp();
+      if (!RTInit) PrepareForm();
+      return;
+    case WM_SIZE:
+      FCommonData->BGChanged = true;
+      CallOldWndProc(Message);
+      if (Form->HandleAllocated()) InvalidateRect(Form->Handle(), nullptr, TRUE);
+      return;
+    case WM_SETREDRAW:
+      LockCount = Message.WParam ? std::max(LockCount - 1, 0) : LockCount + 1;
+      break;
+    case WM_NCACTIVATE:
+      FormActive = Message.WParam ? 1 : 0;
+      break;
+    case WM_ERASEBKGND:
+      if (!FDrawClientArea) break;
+      if (HDC dc = MessageDC(Message)) PaintClientBackground(dc);
+      Message.Result = 1;
+      return;
+    case WM_PRINTCLIENT:
+      Message.Result = 0;
+      return;
+    case WM_SETTINGCHANGE:
+    case WM_DPICHANGED:
+    case WM_SETICON:
+      FCommonData->BGChanged = true;
+      break;
+    case WM_ENTERIDLE:
+      if (Message.WParam != 0) {
+        Message.Result = 0;
+        return;
+      }
+      break;
+    case WM_PARENTNOTIFY:
+      CallOldWndProc(Message);
+      if (const UINT event = LOWORD(Message.WParam); event == WM_CREATE || event == WM_DESTROY) ScanChildren();
+      return;
+    case WM_NOTIFY:
+      CallOldWndProc(Message);
+      if (const auto* header = LParamPointer<const NMHDR>(Message);
+          header && header->code <= TTN_FIRST && header->code >= TTN_LAST)
+        ScanChildren();
+      return;
+    case WM_STYLECHANGED:
+      CallOldWndProc(Message);
+      if (Message.WParam == static_cast<WPARAM>(GWL_STYLE)) SetUpTitleButtons();
+      return;
+    case WM_COPYDATA:
+      ReceivePreview(Message);
+      if (Message.Result) return;
+      break;
+    case CM_VISIBLECHANGED:
+      if (Message.WParam) {
+        if (TsSkinManager* manager = SkinManager(); manager && manager->SkinLoaded()) SetClassBrush(manager->Brushes(0));
+        break;
+      }
+      CallOldWndProc(Message);
+      FCommonData->FCacheBmp->SetSize(0, 0);
+      FCommonData->BGChanged = true;
+      KillAnimations();
+      return;
+    case CM_SHOWINGCHANGED:
+      CallOldWndProc(Message);
+      if (Form->HandleAllocated())
+        RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return;
+    case CM_ENABLEDCHANGED:
+      CallOldWndProc(Message);
+      RedrawFrame();
+      return;
+    case CM_COLORCHANGED:
+      CallOldWndProc(Message);
+      if (FCommonData->CustomColor()) {
+        FCommonData->BGChanged = true;
+        Form->Invalidate();
+      }
+      return;
+    case CM_CONTROLLISTCHANGE:
+      CallOldWndProc(Message);
+      // The control travels as a pointer: only a change made by this thread is followed.
+      if (Message.LParam && DeliveredByOwnThread() && FAdapter && !FormLoading())
+        FAdapter->AddNewItem(reinterpret_cast<TControl*>(Message.WParam));
+      return;
+    case kFrameworkQuery:
+      Message.Result = 0;
+      return;
+    default:
+      break;
+  }
+  CallOldWndProc(Message);
+}
+
+// The image the children's backgrounds come from. Until the frame is
+// painted it is the form's client area.
+bool TsSkinProvider::PaintAll() {
+  if (!Form || !Skinned()) return false;
+  const RECT client = Form->ClientRect();
+  TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  image.EnsureSize(client.right, client.bottom);
+  if (image.Empty()) return false;
+  TacParentBG desktop;
+  desktop.Color = ColorToRGB(clBtnFace);
+  const TsGeneralData* section = FCommonData->Section();
+  const int32_t state = section && section->States > 1 ? FormActive : 0;
+  PaintControlSection(FCommonData.get(), desktop, false, &image, {0, 0}, image.BoundsRect(), state);
+  FCommonData->BGChanged = false;
+  return true;
+}
+
+void TsSkinProvider::PaintClientBackground(HDC DC) {
+  const TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  const RECT client = Form->ClientRect();
+  if ((FCommonData->BGChanged || image.Width() != client.right || image.Height() != client.bottom) && !PaintAll()) {
+    const TacScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Form->Color()))));
+    FillRect(DC, &client, brush.Get());
+    return;
+  }
+  GdiFlush();
+  BitBlt(DC, OffsetX(), OffsetY(), image.Width(), image.Height(), WorkBitmapDC(image), 0, 0, SRCCOPY);
+}
+
+// A skin editor's preview record, from any process: taken only when it is
+// exactly the record, with the right magic, and its texts end inside it.
+void TsSkinProvider::ReceivePreview(TMessage& Message) {
+  Message.Result = 0;
+  const auto* block = reinterpret_cast<const COPYDATASTRUCT*>(Message.LParam);
+  TsSkinManager* manager = SkinManager();
+  if (!block || !manager || block->dwData != acSkinEditorMagic || block->cbData != kEditorRecordSize || !block->lpData)
+    return;
+  auto record = std::make_unique<TacSkinEditorData>();
+  std::memcpy(static_cast<void*>(record.get()), block->lpData, kEditorRecordSize);
+  if (record->Magic != acSkinEditorMagic) return;
+  Terminate(record->Name1);
+  Terminate(record->Name2);
+  Terminate(record->Data1);
+  Terminate(record->Data2);
+  manager->PreviewBuffer = *record;
+  PostMessageW(Application().Handle(), SM_SKINCOMMAND, MakeSkinCommand(SK_PREVIEW_READY), 0);
+  Message.Result = 1;
+}

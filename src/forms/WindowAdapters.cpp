@@ -1,0 +1,130 @@
+#include "forms/WindowAdapters.h"
+
+#include "framework/MessageParams.h"
+#include "graphics/WorkBitmap.h"
+#include "graphics/WorkBitmapDib.h"
+#include "manager/SkinManager.h"
+#include "paint/SkinPaint.h"
+#include "skin/SkinData.h"
+
+namespace {
+
+std::unique_ptr<TsCommonData> WindowSkinData(HWND Window, TsSkinManager* Manager, const char* Section) {
+  auto data = std::make_unique<TsCommonData>();
+  data->FSWHandle = Window;
+  data->SetSkinManager(Manager);
+  data->SetSkinSection(Section);
+  data->Loaded(false);
+  return data;
+}
+
+// What every adapted system window answers: that it is skinned, and a new
+// skin of its manager, to which it binds again.
+bool AnswerWindowSkinCommand(TsCommonData& Data, TMessage& Message) {
+  if (Message.Msg != SM_SKINCOMMAND) return false;
+  switch (SkinCommandOf(Message.WParam)) {
+    case SK_IS_SKINNED:
+      Message.Result = 1;
+      return true;
+    case SK_SKIN_LOADED:
+      Data.FCommonSkinData = nullptr;
+      Data.UpdateIndexes();
+      Message.Result = 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+TacDialogAdapter::TacDialogAdapter(HWND Dialog, TsSkinManager* Manager) : TacSubclassedWindow(Dialog) {
+  FCommonData = WindowSkinData(Dialog, Manager, "DIALOG");
+  // Skin commands sent straight to the window's common data end here too.
+  FCommonData->WndProc = [this](TMessage& Message) {
+    if (!SkinCommand(Message) && Window()) Message.Result = CallOldProc(Message);
+  };
+  SkinChanged();
+}
+
+TacDialogAdapter::~TacDialogAdapter() {
+  const HWND dialog = Window();
+  FCommonData.reset();
+  if (dialog && IsWindow(dialog)) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void TacDialogAdapter::SkinChanged() {
+  FBrush.Reset();
+  if (FCommonData->Skinned(true))
+    FBrush.Reset(CreateSolidBrush(static_cast<COLORREF>(FCommonData->GetBGColor(0))));
+  if (Window()) RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool TacDialogAdapter::SkinCommand(TMessage& Message) {
+  if (AnswerWindowSkinCommand(*FCommonData, Message)) {
+    if (SkinCommandOf(Message.WParam) == SK_SKIN_LOADED) SkinChanged();
+    return true;
+  }
+  if (Message.Msg != SM_SKINCOMMAND) return false;
+  switch (SkinCommandOf(Message.WParam)) {
+    case SK_SKIN_REMOVED:
+      FCommonData->CommonSkinCommand(Message);
+      FCommonData->SkinIndex = -1;
+      SkinChanged();
+      Message.Result = 1;
+      return true;
+    case SK_GET_BG_COLOR:
+      Message.Result = static_cast<LRESULT>(FCommonData->GetBGColor(0));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TacDialogAdapter::PaintBackground(HDC DC) {
+  RECT client{};
+  GetClientRect(Window(), &client);
+  TacWorkBitmap image(client.right, client.bottom);
+  if (image.Empty()) return;
+  TacParentBG desktop;
+  desktop.Color = ColorToRGB(clBtnFace);
+  PaintSectionBackground(FCommonData->SkinIndex, desktop, 0, image.BoundsRect(), {0, 0}, image,
+                         *FCommonData->GetCommonSkinData(), -1, -1, clFuchsia);
+  GdiFlush();
+  BitBlt(DC, 0, 0, image.Width(), image.Height(), WorkBitmapDC(image), 0, 0, SRCCOPY);
+}
+
+bool TacDialogAdapter::WndProc(TMessage& Message) {
+  if (SkinCommand(Message)) return true;
+  if (!FBrush) return false;
+  switch (Message.Msg) {
+    case WM_ERASEBKGND:
+      if (HDC dc = MessageDC(Message)) PaintBackground(dc);
+      Message.Result = 1;
+      return true;
+    case WM_CTLCOLORDLG:
+      Message.Result = reinterpret_cast<LRESULT>(FBrush.Get());
+      return true;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      HDC dc = MessageDC(Message);
+      SetTextColor(dc, static_cast<COLORREF>(FCommonData->TextColor(0, true)));
+      SetBkMode(dc, TRANSPARENT);
+      Message.Result = reinterpret_cast<LRESULT>(FBrush.Get());
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+TacMenuWindowAdapter::TacMenuWindowAdapter(HWND Menu, TsSkinManager* Manager) : TacSubclassedWindow(Menu) {
+  FCommonData = WindowSkinData(Menu, Manager, "MAINMENU");
+  FCommonData->WndProc = [this](TMessage& Message) {
+    if (!WndProc(Message) && Window()) Message.Result = CallOldProc(Message);
+  };
+}
+
+TacMenuWindowAdapter::~TacMenuWindowAdapter() = default;
+
+bool TacMenuWindowAdapter::WndProc(TMessage& Message) { return AnswerWindowSkinCommand(*FCommonData, Message); }
