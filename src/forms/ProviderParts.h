@@ -8,6 +8,7 @@
 #include "framework/Bitmap.h"
 #include "framework/Classes.h"
 #include "framework/Font.h"
+#include "graphics/Geometry.h"
 
 class TComponent;
 
@@ -33,7 +34,7 @@ enum TacTitleGlyph {
 struct TsCaptionButton {
   int32_t cpState = -1;  // 0 normal, 1 hot, 2 pressed, -1 not shown
   int32_t cpGlowID = -1;
-  RECT cpRect{};
+  TRect cpRect;  // in the frame bitmap
   uint32_t cpHitCode = 0;
   bool cpHaveAlignment = false;
   TacTitleGlyph cpGlyphType = tgNone;

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/WinHandles.h"
 #include "core/CommonData.h"
 #include "forms/ProviderParts.h"
+#include "graphics/WorkBitmap.h"
 #include "framework/Classes.h"
 #include "framework/Form.h"
 #include "framework/Strings.h"
@@ -133,12 +135,35 @@ class TsSkinProvider : public TComponent {
   // The form is skinned through this provider now.
   bool Skinned();
   TsSkinManager* SkinManager() const;
-  // Where the form's client area starts in the provider's image of the form.
-  int32_t OffsetX() const { return 0; }
-  int32_t OffsetY() const { return 0; }
-  // The image of the form the children's backgrounds come from; rebuilt
-  // when stale. Until the frame is painted it holds the client area alone.
+  // Frame metrics, in pixels of the form's resolution: the shadow margins
+  // (only with the extended-border window), the border width, the title
+  // height, where the client area starts in the frame bitmap, the height of
+  // everything above the client, and the frame bitmap's size.
+  TRect ShadowSize();
+  int32_t BorderWidth();
+  int32_t CaptionHeight();
+  int32_t OffsetX();
+  int32_t OffsetY();
+  int32_t HeaderHeight();
+  TSize FrameBitmapSize();
+  // The system's frame width and caption height for this form.
+  int32_t SystemFrameWidth() const;
+  int32_t SystemCaptionHeight() const;
+  // The frame is laid out for the extended-border window.
+  bool BorderWindowLayout();
+  // The border window comes with the extended borders; until then the frame
+  // of a form that wants one is laid out for it only where this is on (the
+  // snapshot tool, tests), and on screen the frame is the non-client one.
+  static void SetBorderWindowLayout(bool On);
+  // Rebuilds the frame bitmap: borders, title, icon, caption, title buttons
+  // and the client background. False when it cannot paint now.
   bool PaintAll();
+  // Repaints one title button in State from the saved strip under it.
+  void RepaintTitleButton(TsCaptionButton& Button, int32_t State);
+  TRect IconRect() const { return FIconRect; }
+  TRect CaptionRect() const { return FCaptionRect; }
+  int32_t VCenter = 0;
+  int32_t FHeaderHeight = 0;
   TacCtrlAdapter* Adapter() const { return FAdapter.get(); }
   // The provider's window procedure is the form's now.
   bool OwnsWindowProc() const;
@@ -188,6 +213,20 @@ class TsSkinProvider : public TComponent {
   bool Designing() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
   bool FormLoading() const;
   void PaintClientBackground(HDC DC);
+  TacSkinData* FrameSkin();
+  bool HasCaption() const;
+  void LayoutTitle();
+  void PaintTitle(bool WithSection);
+  void PaintIcon();
+  void PaintCaption();
+  HFONT CaptionFont();
+  void PaintBorderImage(bool WholeFromImage);
+  void PaintTitleButtons();
+  void PaintTitleButton(const TsCaptionButton& Button);
+  bool CloseEnabled() const;
+  bool FrameStale();
+  void PaintNonClient();
+  void UpdateRegion();
   void RedrawFrame();
   void ReceivePreview(TMessage& Message);
 
@@ -225,6 +264,15 @@ class TsSkinProvider : public TComponent {
   bool FPreviewMode = false;
   std::unique_ptr<TacCtrlAdapter> FAdapter;
   HWND FStatusBar = nullptr;
+  TRect FIconRect;
+  TRect FCaptionRect;
+  int32_t FButtonsLeft = 0;
+  bool FManagerAlignsButtons = false;
+  // The title strip under the buttons, and where it lies in the frame bitmap.
+  TacWorkBitmap TempBmp;
+  TRect FTempRect;
+  TacScopedFont FCaptionFont;
+  int32_t FCaptionFontPPI = 0;
   // Frame adapters of the form's frames, as they announced themselves.
   std::vector<LPARAM> FFrameAdapters;
 };

@@ -124,6 +124,7 @@ void TsSkinProvider::SkinRemoved(TsSkinManager* Manager) {
   if (FAdapter) FAdapter->RestoreLabels();
   FCommonData->FCacheBmp->SetSize(0, 0);
   FCommonData->BGChanged = true;
+  RgnChanged = true;
   SetClassBrush(GetSysColorBrush(COLOR_BTNFACE));
   TMessage notification{SM_SKINCOMMAND, MakeSkinCommand(SK_EXT_BORDERS_FIRST + 1), 0, 0};
   CallOldWndProc(notification);
@@ -174,6 +175,7 @@ void TsSkinProvider::SkinLoadedSkinned(TsSkinManager* Manager) {
   UpdateSysMenuStyle();
   if (FAdapter) FAdapter->RecolourLabels();
   FCommonData->BGChanged = true;
+  RgnChanged = true;
   PassToChildren(Form, TMessage{SM_SKINCOMMAND, MakeSkinCommand(SK_SKIN_LOADED), reinterpret_cast<LPARAM>(Manager), 0});
 }
 

@@ -6,10 +6,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <cstring>
 #include <memory>
 
-#include "core/ControlPaint.h"
+#include "base/WinHandles.h"
 #include "forms/CtrlAdapter.h"
 #include "forms/SkinProvider.h"
 #include "framework/Application.h"
@@ -95,14 +96,36 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
       return;
     case WM_SIZE:
       FCommonData->BGChanged = true;
+      RgnChanged = true;
       CallOldWndProc(Message);
-      if (Form->HandleAllocated()) InvalidateRect(Form->Handle(), nullptr, TRUE);
+      if (Form->HandleAllocated()) RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+      return;
+    case WM_NCPAINT:
+      if (!NonClientPainted() || !Form->HandleAllocated()) break;
+      PaintNonClient();
+      Message.Result = 0;
+      return;
+    case WM_NCACTIVATE: {
+      if (!NonClientPainted() || !Form->HandleAllocated()) break;
+      const int32_t active = Message.WParam ? 1 : 0;
+      if (active != FormActive) {
+        FormActive = active;
+        FCommonData->BGChanged = true;
+      }
+      // The system's activation bookkeeping must run; what it paints is painted over.
+      CallOldWndProc(Message);
+      PaintNonClient();
+      Message.Result = TRUE;
+      return;
+    }
+    case WM_SETTEXT:
+    case WM_SETICON:
+      CallOldWndProc(Message);
+      FCommonData->BGChanged = true;
+      if (NonClientPainted() && Form->HandleAllocated() && IsWindowVisible(Form->Handle())) PaintNonClient();
       return;
     case WM_SETREDRAW:
       LockCount = Message.WParam ? std::max(LockCount - 1, 0) : LockCount + 1;
-      break;
-    case WM_NCACTIVATE:
-      FormActive = Message.WParam ? 1 : 0;
       break;
     case WM_ERASEBKGND:
       if (!FDrawClientArea) break;
@@ -114,8 +137,8 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
       return;
     case WM_SETTINGCHANGE:
     case WM_DPICHANGED:
-    case WM_SETICON:
       FCommonData->BGChanged = true;
+      RgnChanged = true;
       break;
     case WM_ENTERIDLE:
       if (Message.WParam != 0) {
@@ -182,33 +205,65 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
   CallOldWndProc(Message);
 }
 
-// The image the children's backgrounds come from. Until the frame is
-// painted it is the form's client area.
-bool TsSkinProvider::PaintAll() {
-  if (!Form || !Skinned()) return false;
-  const RECT client = Form->ClientRect();
-  TacWorkBitmap& image = *FCommonData->FCacheBmp;
-  image.EnsureSize(client.right, client.bottom);
-  if (image.Empty()) return false;
-  TacParentBG desktop;
-  desktop.Color = ColorToRGB(clBtnFace);
-  const TsGeneralData* section = FCommonData->Section();
-  const int32_t state = section && section->States > 1 ? FormActive : 0;
-  PaintControlSection(FCommonData.get(), desktop, false, &image, {0, 0}, image.BoundsRect(), state);
-  FCommonData->BGChanged = false;
-  return true;
+bool TsSkinProvider::FrameStale() {
+  const TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  const TSize size = FrameBitmapSize();
+  return FCommonData->BGChanged || image.Width() != size.cx || image.Height() != size.cy;
 }
 
 void TsSkinProvider::PaintClientBackground(HDC DC) {
-  const TacWorkBitmap& image = *FCommonData->FCacheBmp;
   const RECT client = Form->ClientRect();
-  if ((FCommonData->BGChanged || image.Width() != client.right || image.Height() != client.bottom) && !PaintAll()) {
+  if (FrameStale() && !PaintAll()) {
     const TacScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Form->Color()))));
     FillRect(DC, &client, brush.Get());
     return;
   }
   GdiFlush();
-  BitBlt(DC, OffsetX(), OffsetY(), image.Width(), image.Height(), WorkBitmapDC(image), 0, 0, SRCCOPY);
+  BitBlt(DC, 0, 0, client.right, client.bottom, WorkBitmapDC(*FCommonData->FCacheBmp), OffsetX(), OffsetY(), SRCCOPY);
+}
+
+// The frame from the frame bitmap: the title strip and the three border
+// strips; the client area is WM_PAINT's.
+void TsSkinProvider::PaintNonClient() {
+  if (FrameStale() && !PaintAll()) return;
+  UpdateRegion();
+  if (BorderWindowLayout()) return;
+  const TacWindowDC dc(Form->Handle(), true);
+  const RECT client = Form->ClientRectInWindow();
+  ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
+  const TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  GdiFlush();
+  BitBlt(dc.Get(), 0, 0, image.Width(), image.Height(), WorkBitmapDC(image), 0, 0, SRCCOPY);
+}
+
+// With the border window the form shows its client area alone; without it
+// the whole window less the transparent pixels of the frame's corners.
+void TsSkinProvider::UpdateRegion() {
+  if (!RgnChanged || !Form->HandleAllocated() || Form->BorderStyle() == TFormBorderStyle::bsNone) return;
+  RgnChanged = false;
+  RECT window{};
+  GetWindowRect(Form->Handle(), &window);
+  const int32_t w = window.right - window.left, h = window.bottom - window.top;
+  if (BorderWindowLayout()) {
+    const int32_t f = SystemFrameWidth(), c = SystemCaptionHeight();
+    SetWindowRgn(Form->Handle(), CreateRectRgn(f, f + c, w - f, h - f), TRUE);
+    return;
+  }
+  const TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  TacScopedRegion region(CreateRectRgn(0, 0, w, h));
+  bool cut = false;
+  // Corners as large as any border image or rounding of the skin would make them.
+  const int32_t corner = std::min({16, image.Width() / 2, image.Height() / 2});
+  for (const int32_t top : {0, image.Height() - corner})
+    for (const int32_t left : {0, image.Width() - corner})
+      for (int32_t y = top; y < top + corner; ++y)
+        for (int32_t x = left; x < left + corner; ++x) {
+          if (Alpha(image.Pixel(x, y)) != 0) continue;
+          const TacScopedRegion pixel(CreateRectRgn(x, y, x + 1, y + 1));
+          CombineRgn(region.Get(), region.Get(), pixel.Get(), RGN_DIFF);
+          cut = true;
+        }
+  SetWindowRgn(Form->Handle(), cut ? region.Release() : nullptr, TRUE);
 }
 
 // A skin editor's preview record, from any process: taken only when it is

@@ -83,8 +83,13 @@ int main(int argc, char** argv) {
   } else {
     Expect("skinned (SK_IS_SKINNED)", Ask(window, SK_IS_SKINNED), 1);
     Expect("default kind (SK_GET_DEFAULT_KIND)", Ask(window, SK_GET_DEFAULT_KIND), 13);
-    // Until the frame is painted, the client starts the provider's image.
-    Expect("client offset (SK_GET_CLIENT_OFFSET)", Ask(window, SK_GET_CLIENT_OFFSET), 0);
+    // On screen the frame bitmap is the window: the client starts where the frame ends.
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    Expect("client offset (SK_GET_CLIENT_OFFSET)", Ask(window, SK_GET_CLIENT_OFFSET),
+           MAKELONG(client.x - bounds.left, client.y - bounds.top));
     Expect("WS_SYSMENU in the window style", (GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU) != 0, 0);
     Expect("\"ACSDATA\" property present", GetPropW(window, kAcsDataProperty) != nullptr, 1);
     // A pointer is never handed to another process.

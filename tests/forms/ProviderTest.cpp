@@ -73,7 +73,9 @@ TEST_F(Provider, TheFirstActivationAttachesARuntimeProviderThatStartsOnTheFirstF
   EXPECT_EQ(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_SYSMENU, 0);
   EXPECT_EQ(Ask(form, SK_IS_SKINNED), 1);
   EXPECT_EQ(Ask(form, SK_GET_DEFAULT_KIND), 13);
-  EXPECT_EQ(Ask(form, SK_GET_CLIENT_OFFSET), 0);
+  // Without the border window the frame bitmap is the window: the client starts where the frame ends.
+  const RECT client = form.ClientRectInWindow();
+  EXPECT_EQ(Ask(form, SK_GET_CLIENT_OFFSET), MAKELONG(client.left, client.top));
   EXPECT_EQ(Ask(form, SK_GET_DEFAULT_INDEX), manager->GetSkinIndex("FORM") + 1);
   // The main window's kind of form: one close button standing alone.
   EXPECT_TRUE(provider->BigButtons);
