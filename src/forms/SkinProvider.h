@@ -272,6 +272,7 @@ class TsSkinProvider : public TComponent {
   TacWorkBitmap TempBmp;
   TRect FTempRect;
   TacScopedFont FCaptionFont;
+  SIZE FWindowSize{};
   int32_t FCaptionFontPPI = 0;
   // Frame adapters of the form's frames, as they announced themselves.
   std::vector<LPARAM> FFrameAdapters;

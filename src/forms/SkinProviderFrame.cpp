@@ -29,9 +29,10 @@ constexpr int32_t kMissingGlyphSize = 21;
 
 void TsSkinProvider::SetBorderWindowLayout(bool On) { BorderWindowLayoutSwitch() = On; }
 
+// The frame is drawn at the form's own resolution.
 TacSkinData* TsSkinProvider::FrameSkin() {
-  if (!FCommonData || !Skinned()) return nullptr;
-  return FCommonData->GetCommonSkinData();
+  if (!FCommonData || !Skinned() || !Form) return nullptr;
+  return &SkinManager()->CommonSkinData(Form->PixelsPerInch());
 }
 
 bool TsSkinProvider::BorderWindowLayout() {
@@ -135,7 +136,8 @@ void TsSkinProvider::LayoutTitle() {
       (style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable) && h > 0) {
     int32_t w = FTitleIcon.Width(), ih = FTitleIcon.Height();
     if (w <= 0 || ih <= 0) {
-      const int32_t room = h - skin.BITopMargin;
+      // The title's room at 100 %: the icon grows with the title, not twice.
+      const int32_t room = MulDiv(h - skin.BITopMargin, 96, std::max(skin.PPI, 1));
       const int32_t standard = room < 48 ? 16 : room <= 64 ? 24 : 32;
       w = ih = skin.ScaleIntValue(standard);
     }
@@ -249,8 +251,12 @@ void TsSkinProvider::PaintIcon() {
   if (FIconRect.IsEmpty()) return;
   TacWorkBitmap& image = *FCommonData->FCacheBmp;
   const TRect r = FIconRect;
+  // A title lower than the icon leaves part of it outside the bitmap.
+  const TRect inside{std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, image.Width()),
+                     std::min(r.Bottom, image.Height())};
+  if (inside.IsEmpty()) return;
   TacWorkBitmap saved(r.Width(), r.Height());
-  CopyPixels(saved, {0, 0}, image, r);
+  CopyPixels(saved, {inside.Left - r.Left, inside.Top - r.Top}, image, inside);
   HICON icon = reinterpret_cast<HICON>(SendMessageW(Form->Handle(), WM_GETICON, r.Height() > 16 ? ICON_BIG : ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(Form->Handle(), r.Height() > 16 ? GCLP_HICON : GCLP_HICONSM));
   if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(Form->Handle(), GCLP_HICON));
@@ -259,10 +265,10 @@ void TsSkinProvider::PaintIcon() {
   DrawIconEx(WorkBitmapDC(image), r.Left, r.Top, icon, r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
   GdiFlush();
   // GDI draws without alpha: whatever the icon changed becomes opaque.
-  for (int32_t y = 0; y < r.Height(); ++y)
-    for (int32_t x = 0; x < r.Width(); ++x) {
-      const TacPixel now = image.Pixel(r.Left + x, r.Top + y);
-      if (now != saved.Pixel(x, y)) image.SetPixel(r.Left + x, r.Top + y, WithAlpha(now, 255));
+  for (int32_t y = inside.Top; y < inside.Bottom; ++y)
+    for (int32_t x = inside.Left; x < inside.Right; ++x) {
+      const TacPixel now = image.Pixel(x, y);
+      if (now != saved.Pixel(x - r.Left, y - r.Top)) image.SetPixel(x, y, WithAlpha(now, 255));
     }
 }
 
@@ -280,6 +286,8 @@ void TsSkinProvider::PaintCaption() {
   UINT flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
   if (FCaptionAlignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
   if (FCaptionAlignment == TAlignment::taCenter) flags |= DT_CENTER;
+  FCaptionRect.Top = rect.Top;
+  FCaptionRect.Bottom = rect.Bottom;
   const int32_t index = skin.IsValidSkinIndex(FCaptionSkinIndex) ? FCaptionSkinIndex : FTitleSkinIndex;
   if (!skin.IsValidSkinIndex(index)) return;
   const TsGeneralData& section = skin.gd[static_cast<size_t>(index)];

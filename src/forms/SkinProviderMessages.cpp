@@ -94,12 +94,19 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
       FCommonData->InitCommonProp();
       if (!RTInit) PrepareForm();
       return;
-    case WM_SIZE:
+    case WM_SIZE: {
+      CallOldWndProc(Message);
+      // Setting the region sizes nothing but sends this again: only a new size counts.
+      RECT window{};
+      GetWindowRect(Form->Handle(), &window);
+      const SIZE size{window.right - window.left, window.bottom - window.top};
+      if (size.cx == FWindowSize.cx && size.cy == FWindowSize.cy) return;
+      FWindowSize = size;
       FCommonData->BGChanged = true;
       RgnChanged = true;
-      CallOldWndProc(Message);
-      if (Form->HandleAllocated()) RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+      RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
       return;
+    }
     case WM_NCPAINT:
       if (!NonClientPainted() || !Form->HandleAllocated()) break;
       PaintNonClient();

@@ -311,8 +311,8 @@ class MainWindowLook : public MainWindow, public testing::WithParamInterface<int
     const int32_t ppi = GetParam();
     if (ppi != 96) {
       form->sSkinManager1->UpdateScale(form.get(), 96, ppi);
-      // What the form's skin provider will pass on to its controls.
-      SendSkinCommandToControl(form->sPanel1, SK_PPI_CHANGED, ppi);
+      // The form's skin provider passes it on to its controls.
+      SendSkinCommandToControl(form.get(), SK_PPI_CHANGED, ppi);
       Application().ProcessMessages();
     }
   }
