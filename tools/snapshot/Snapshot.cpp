@@ -1,0 +1,141 @@
+// Writes the main window, as a person would see it over a neutral backdrop,
+// to PNG files in a folder: the frame bitmap with its outer shadow, and the
+// client area with the child controls painted by themselves.
+//   snapshot OUTDIR [PPI]
+// Files: window-PPI-LOOK.png for PPI 96, 120, 144, 192 (or the one given) and LOOK active,
+// inactive, button-hot, button-pressed, button-disabled.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "PngWrite.h"
+#include "app/Unit1.h"
+#include "base/ErrorBox.h"
+#include "forms/SkinProvider.h"
+#include "framework/Application.h"
+#include "framework/Bitmap.h"
+#include "graphics/WorkBitmap.h"
+#include "messages/SkinCommand.h"
+
+namespace {
+
+constexpr int32_t kMargin = 16;
+constexpr TacPixel kBackdrop = 0xFFC8C8C8u;
+
+// Pixels outside the picture are dropped.
+void Put(TacWorkBitmap& image, int32_t x, int32_t y, TacPixel pixel) {
+  if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) image.SetPixel(x, y, pixel);
+}
+
+TacPixel Over(TacPixel top, TacPixel under) {
+  const uint32_t a = Alpha(top);
+  const auto mix = [a](uint32_t t, uint32_t u) { return (t * a + u * (255 - a) + 127) / 255; };
+  return MakePixel(mix(Red(top), Red(under)), mix(Green(top), Green(under)), mix(Blue(top), Blue(under)), 255);
+}
+
+// The frame over the backdrop, then the client area as the window paints it.
+std::unique_ptr<TacWorkBitmap> Compose(TForm1& form, TsSkinProvider& provider) {
+  provider.SkinData().BGChanged = true;
+  provider.PaintAll();
+
+  const TacWorkBitmap& frame = *provider.SkinData().FCacheBmp;
+  auto composed = NewWorkBitmap(frame.Width() + 2 * kMargin, frame.Height() + 2 * kMargin);
+  TacWorkBitmap& image = *composed;
+  image.Fill(kBackdrop);
+  for (int32_t y = 0; y < frame.Height(); ++y)
+    for (int32_t x = 0; x < frame.Width(); ++x)
+      Put(image, x + kMargin, y + kMargin, Over(frame.Pixel(x, y), kBackdrop));
+  TBitmap client(form.ClientWidth(), form.ClientHeight());
+  RECT window{};
+  GetWindowRect(form.Handle(), &window);
+  POINT origin{0, 0};
+  ClientToScreen(form.Handle(), &origin);
+  form.PaintTo(client.Canvas().Handle(), window.left - origin.x, window.top - origin.y);
+  for (int32_t y = 0; y < client.Height(); ++y) {
+    const uint8_t* row = client.ScanLine(y);
+    if (!row) continue;
+    for (int32_t x = 0; x < client.Width(); ++x)
+      Put(image, x + kMargin + provider.OffsetX(), y + kMargin + provider.OffsetY(),
+          MakePixel(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], 255));
+  }
+  // A print draws the field's system edge; the screen shows its skinned frame, its cache.
+  TsEdit& edit = *form.sEdit1;
+  const TacWorkBitmap& field = *edit.SkinData().FCacheBmp;
+  const int32_t left = kMargin + provider.OffsetX() + form.sPanel1->Left() + edit.Left();
+  const int32_t top = kMargin + provider.OffsetY() + form.sPanel1->Top() + edit.Top();
+  for (int32_t y = 0; y < field.Height(); ++y)
+    for (int32_t x = 0; x < field.Width(); ++x) Put(image, left + x, top + y, WithAlpha(field.Pixel(x, y), 255));
+  return composed;
+}
+
+void Repaint(TsButton& button) {
+  button.SkinData().BGChanged = true;
+  button.PrepareCache();
+}
+
+void Snapshot(const std::string& folder, int32_t ppi) {
+  TForm1 form(nullptr);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  Application().ProcessMessages();
+  if (ppi != 96) {
+    form.sSkinManager1->UpdateScale(&form, 96, ppi);
+    SendSkinCommandToControl(&form, SK_PPI_CHANGED, ppi);
+    Application().ProcessMessages();
+  }
+  auto* provider = reinterpret_cast<TsSkinProvider*>(form.Perform(SM_SKINCOMMAND, MakeSkinCommand(SK_GET_PROVIDER)));
+  if (!provider) throw std::runtime_error("the main window has no skin provider");
+  TsButton& button = *form.sButton1;
+  const auto save = [&](const char* look) {
+    const std::string path = folder + "/window-" + std::to_string(ppi) + "-" + look + ".png";
+    SaveBitmapAsPng(*Compose(form, *provider), path);
+    std::printf("%s\n", path.c_str());
+  };
+  provider->FormActive = 1;
+  save("active");
+  provider->FormActive = 0;
+  save("inactive");
+  provider->FormActive = 1;
+  button.SkinData().FMouseAbove = true;
+  Repaint(button);
+  save("button-hot");
+  button.SkinData().FMouseAbove = false;
+  button.SetDown(true);
+  Repaint(button);
+  save("button-pressed");
+  button.SetDown(false);
+  button.SetEnabled(false);
+  Repaint(button);
+  save("button-disabled");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: snapshot OUTDIR [PPI]\n");
+    return 2;
+  }
+  const int32_t only = argc == 3 ? std::atoi(argv[2]) : 0;
+  if (argc == 3 && (only < 96 || only > 192)) {
+    std::fprintf(stderr, "snapshot: PPI must be 96 to 192\n");
+    return 2;
+  }
+  SetErrorBoxProc([](const std::string& text, TacBoxKind) { std::fprintf(stderr, "%s\n", text.c_str()); });
+  // The border window comes with the extended borders; its image is the frame bitmap.
+  TsSkinProvider::SetBorderWindowLayout(true);
+  try {
+    CreateDirectoryA(argv[1], nullptr);
+    for (const int32_t ppi : {96, 120, 144, 192})
+      if (!only || ppi == only) Snapshot(argv[1], ppi);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "snapshot: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
