@@ -1,6 +1,7 @@
 // The main window from its stored definition: rebuilding each skinned
-// control's cache, and one full repaint of the client area while every cache
-// is valid, each next to a plain copy of the same pixels in the same run.
+// control's cache, one full repaint of the client area while every cache is
+// valid, rebuilding the frame bitmap and repainting its close button alone,
+// each next to a plain copy of the same pixels in the same run.
 // Prints the median of several repetitions in microseconds per operation.
 #include <windows.h>
 
@@ -9,6 +10,8 @@
 
 #include "BenchTiming.h"
 #include "app/Unit1.h"
+#include "forms/SkinProvider.h"
+#include "messages/SkinCommand.h"
 #include "base/WinHandles.h"
 #include "framework/Application.h"
 #include "graphics/BlockCopy.h"
@@ -79,6 +82,33 @@ int main() {
     // server; this one sets the scale for the figures above.
     const double focus = Median([] { (void)GetFocus(); });
     Report("GetFocus, one system query", focus, blit);
+
+    // The frame bitmap as the extended-border window shows it.
+    TsSkinProvider::SetBorderWindowLayout(true);
+    auto* provider = reinterpret_cast<TsSkinProvider*>(form.Perform(SM_SKINCOMMAND, MakeSkinCommand(SK_GET_PROVIDER)));
+    if (!provider || !provider->PaintAll()) {
+      std::fprintf(stderr, "the main window's frame could not be painted\n");
+      return 1;
+    }
+    const TacWorkBitmap& frame = *provider->SkinData().FCacheBmp;
+    TacWorkBitmap frameCopy(frame.Width(), frame.Height());
+    const double copyFrame = Median([&] { CopyPixels(frameCopy, {0, 0}, frame, frame.BoundsRect()); });
+    const double paintAll = Median(
+        [&] {
+          provider->SkinData().BGChanged = true;
+          provider->PaintAll();
+        },
+        200);
+    const TRect close = provider->ButtonClose.cpRect;
+    TacWorkBitmap buttonCopy(close.Width(), close.Height());
+    const double copyButton = Median([&] { CopyPixels(buttonCopy, {0, 0}, frame, close); });
+    const double repaintButton = Median([&] { provider->RepaintTitleButton(provider->ButtonClose, 0); });
+    std::printf("Frame bitmap %d x %d\n", frame.Width(), frame.Height());
+    Report("  CopyPixels of the same pixels", copyFrame, copyFrame);
+    Report("  PaintAll (a full frame rebuild)", paintAll, copyFrame);
+    std::printf("Close button %d x %d\n", close.Width(), close.Height());
+    Report("  CopyPixels of the same pixels", copyButton, copyButton);
+    Report("  Repaint it alone", repaintButton, copyButton);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
