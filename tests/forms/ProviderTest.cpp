@@ -206,6 +206,30 @@ TEST_F(Provider, RemovingTheSkinGivesTheFormItsSystemMenuAndFrameBack) {
   EXPECT_EQ(ClientPixel(form, 10, 10), ColorToRGB(clBtnFace));
 }
 
+// Without the border window the window is clipped to its frame's corners.
+TEST_F(Provider, WithoutTheBorderWindowTheRegionLeavesOutTheSectionsTransparentCorners) {
+  TForm& form = NewForm();
+  ShowAndActivate(form);
+  TsSkinProvider* provider = ProviderOf(form);
+  ASSERT_NE(provider, nullptr);
+  provider->SkinData().SetSkinSection("ROUNDFORM");
+  provider->SkinData().BGChanged = true;
+  provider->RgnChanged = true;
+  provider->ProcessMessage(WM_NCPAINT, 0, 0);
+  const TacWorkBitmap& frame = *provider->SkinData().FCacheBmp;
+  const TacScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(GetWindowRgn(form.Handle(), region.Get()), COMPLEXREGION);
+  const int32_t w = frame.Width(), h = frame.Height();
+  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0));
+  EXPECT_FALSE(PtInRegion(region.Get(), w - 1, h - 1));
+  EXPECT_TRUE(PtInRegion(region.Get(), w / 2, 0));
+  EXPECT_TRUE(PtInRegion(region.Get(), w / 2, h / 2));
+  for (const POINT corner : {POINT{0, 0}, POINT{w - 8, 0}, POINT{0, h - 8}, POINT{w - 8, h - 8}})
+    for (int32_t y = corner.y; y < corner.y + 8; ++y)
+      for (int32_t x = corner.x; x < corner.x + 8; ++x)
+        EXPECT_EQ(PtInRegion(region.Get(), x, y) != 0, Alpha(frame.Pixel(x, y)) != 0) << x << "," << y;
+}
+
 // The skin editor's preview channel is open to every process: only the exact
 // record with the right magic is taken, and its texts end inside it.
 TEST_F(Provider, TheEditorPreviewChannelTakesOnlyTheExactRecord) {
