@@ -56,18 +56,19 @@ std::unique_ptr<TacWorkBitmap> Compose(TForm1& form, TsSkinProvider& provider) {
   POINT origin{0, 0};
   ClientToScreen(form.Handle(), &origin);
   form.PaintTo(client.Canvas().Handle(), window.left - origin.x, window.top - origin.y);
+  // Each metric asks the system; they are read once.
+  const int32_t offsetX = kMargin + provider.OffsetX(), offsetY = kMargin + provider.OffsetY();
   for (int32_t y = 0; y < client.Height(); ++y) {
     const uint8_t* row = client.ScanLine(y);
     if (!row) continue;
     for (int32_t x = 0; x < client.Width(); ++x)
-      Put(image, x + kMargin + provider.OffsetX(), y + kMargin + provider.OffsetY(),
-          MakePixel(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], 255));
+      Put(image, x + offsetX, y + offsetY, MakePixel(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], 255));
   }
   // A print draws the field's system edge; the screen shows its skinned frame, its cache.
   TsEdit& edit = *form.sEdit1;
   const TacWorkBitmap& field = *edit.SkinData().FCacheBmp;
-  const int32_t left = kMargin + provider.OffsetX() + form.sPanel1->Left() + edit.Left();
-  const int32_t top = kMargin + provider.OffsetY() + form.sPanel1->Top() + edit.Top();
+  const int32_t left = offsetX + form.sPanel1->Left() + edit.Left();
+  const int32_t top = offsetY + form.sPanel1->Top() + edit.Top();
   for (int32_t y = 0; y < field.Height(); ++y)
     for (int32_t x = 0; x < field.Width(); ++x) Put(image, left + x, top + y, WithAlpha(field.Pixel(x, y), 255));
   return composed;
