@@ -129,7 +129,7 @@ class TsTitleButton : public TCollectionItem {
   DECLARE_CLASS_INFO
 
  public:
-  using TCollectionItem::TCollectionItem;
+  explicit TsTitleButton(TCollection& Collection) : TCollectionItem(Collection) { Data.cpGlyphType = tgUser; }
 
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value) { FEnabled = Value; }
@@ -138,7 +138,11 @@ class TsTitleButton : public TCollectionItem {
   const std::string& Name() const { return FName; }
   void SetName(const std::string& Value) { FName = Value; }
   bool UseSkinData() const { return FUseSkinData; }
-  void SetUseSkinData(bool Value) { FUseSkinData = Value; }
+  // With the skin's data the button shows the skin's title-button image.
+  void SetUseSkinData(bool Value) {
+    FUseSkinData = Value;
+    Data.cpGlyphType = Value ? tgUser : tgNone;
+  }
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value) { FVisible = Value; }
   TBitmap Glyph;

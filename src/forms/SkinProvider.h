@@ -223,6 +223,8 @@ class TsSkinProvider : public TComponent {
   void PaintBorderImage(bool WholeFromImage);
   void PaintTitleButtons();
   void PaintTitleButton(const TsCaptionButton& Button);
+  void PaintUserGlyph(const TsTitleButton& Button);
+  void PaintGrip();
   bool CloseEnabled() const;
   bool FrameStale();
   void PaintNonClient();

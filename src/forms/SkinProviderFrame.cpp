@@ -216,6 +216,7 @@ bool TsSkinProvider::PaintAll() {
     FillPixels(image, client, ColorToRGB(clBtnFace), 255);
   }
   PaintCaption();
+  PaintGrip();
   if (CaptionHeight() > 0 && NonClientPainted()) {
     // What lies under the title buttons, for repainting one of them alone.
     const int32_t top = 0, bottom = std::min(image.Height(), s.Top + CaptionHeight() + SystemFrameWidth());
@@ -288,11 +289,26 @@ void TsSkinProvider::PaintCaption() {
   if (FCaptionAlignment == TAlignment::taCenter) flags |= DT_CENTER;
   FCaptionRect.Top = rect.Top;
   FCaptionRect.Bottom = rect.Bottom;
-  const int32_t index = skin.IsValidSkinIndex(FCaptionSkinIndex) ? FCaptionSkinIndex : FTitleSkinIndex;
+  TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  const bool plate = skin.IsValidSkinIndex(FCaptionSkinIndex);
+  const int32_t index = plate ? FCaptionSkinIndex : FTitleSkinIndex;
   if (!skin.IsValidSkinIndex(index)) return;
   const TsGeneralData& section = skin.gd[static_cast<size_t>(index)];
   const int32_t state = std::min(FormActive, std::max(section.States - 1, 0));
-  WriteSectionTextAlpha(*FCommonData->FCacheBmp, font, text, BorderWindowLayout(), manager, state, index, flags, rect);
+  if (plate) {
+    // The caption plate lies behind the text, a little larger than it.
+    const TSize measured = MeasureText(font, text, DT_SINGLELINE);
+    const int32_t plateLeft = flags & DT_CENTER ? rect.Left + (rect.Width() - measured.cx) / 2
+                              : flags & DT_RIGHT ? rect.Right - measured.cx
+                                                 : rect.Left;
+    const int32_t plateRight = std::min(rect.Right, plateLeft + measured.cx);
+    PaintSection(FCaptionSkinIndex, TacParentBG{}, &skin, &image, {0, 0},
+                 {plateLeft - 4, rect.Top - 2, plateRight + 4, rect.Bottom + 2}, state);
+  }
+  const TsGenState& props = section.Props[static_cast<size_t>(state)];
+  if (props.GlowSize > 0)
+    DrawTextGlow(image, font, text, rect, nullptr, ColorToRGB(props.GlowColor), props.GlowSize, tgAllSides, flags);
+  WriteSectionTextAlpha(image, font, text, BorderWindowLayout(), manager, state, index, flags, rect);
 }
 
 HFONT TsSkinProvider::CaptionFont() {
@@ -355,7 +371,10 @@ void TsSkinProvider::PaintBorderImage(bool WholeFromImage) {
 
 void TsSkinProvider::PaintTitleButtons() {
   for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) PaintTitleButton(*button);
-  for (size_t i = 0; i < FTitleButtons.Count(); ++i) PaintTitleButton(FTitleButtons.Button(i).Data);
+  for (size_t i = 0; i < FTitleButtons.Count(); ++i) {
+    PaintTitleButton(FTitleButtons.Button(i).Data);
+    PaintUserGlyph(FTitleButtons.Button(i));
+  }
 }
 
 void TsSkinProvider::PaintTitleButton(const TsCaptionButton& Button) {
@@ -369,6 +388,48 @@ void TsSkinProvider::PaintTitleButton(const TsCaptionButton& Button) {
   const bool dimmed = Button.cpState == 0 && (!FormActive || !Form->Enabled() || closeDisabled);
   DrawSkinImage(*FCommonData->FCacheBmp, {Button.cpRect.Left, Button.cpRect.Top}, column, TacParentBG{}, glyph,
                 dimmed ? 0 : 1, skin);
+}
+
+// A user button's own glyph over its skin image, one pixel lower and to the
+// right while pressed: 32-bit glyphs with their alpha, others keyed by their
+// bottom-left pixel.
+void TsSkinProvider::PaintUserGlyph(const TsTitleButton& Button) {
+  const TsCaptionButton& data = Button.Data;
+  if (data.cpState < 0 || data.cpRect.IsEmpty() || Button.Glyph.Width() <= 0 || Button.Glyph.Height() <= 0) return;
+  TacWorkBitmap& image = *FCommonData->FCacheBmp;
+  const TacWorkBitmap& glyph = Button.Glyph.Image();
+  const int32_t shift = data.cpState == 2 ? 1 : 0;
+  const int32_t left = data.cpRect.Left + (data.cpRect.Width() - glyph.Width()) / 2 + shift;
+  const int32_t top = data.cpRect.Top + (data.cpRect.Height() - glyph.Height()) / 2 + shift;
+  bool hasAlpha = false;
+  for (int32_t y = 0; y < glyph.Height() && !hasAlpha; ++y)
+    for (int32_t x = 0; x < glyph.Width() && !hasAlpha; ++x) hasAlpha = Alpha(glyph.Pixel(x, y)) != 0;
+  const TacPixel key = glyph.Pixel(0, glyph.Height() - 1) & 0xFFFFFFu;
+  for (int32_t y = 0; y < glyph.Height(); ++y)
+    for (int32_t x = 0; x < glyph.Width(); ++x) {
+      const int32_t tx = left + x, ty = top + y;
+      if (tx < 0 || ty < 0 || tx >= image.Width() || ty >= image.Height()) continue;
+      const TacPixel p = glyph.Pixel(x, y);
+      if (hasAlpha) {
+        const uint32_t a = Alpha(p);
+        const TacPixel under = image.Pixel(tx, ty);
+        const auto mix = [a](uint32_t t, uint32_t u) { return (t * a + u * (255 - a) + 127) / 255; };
+        image.SetPixel(tx, ty, MakePixel(mix(Red(p), Red(under)), mix(Green(p), Green(under)), mix(Blue(p), Blue(under)),
+                                         std::max(a, Alpha(under))));
+      } else if ((p & 0xFFFFFFu) != key) {
+        image.SetPixel(tx, ty, WithAlpha(p, 255));
+      }
+    }
+}
+
+// The size grip at the client's bottom right.
+void TsSkinProvider::PaintGrip() {
+  if (FGripMode != gmRightBottom) return;
+  TacSkinData& skin = *FrameSkin();
+  if (!skin.IsValidImgIndex(skin.GripRightBottom)) return;
+  const TsMaskData& grip = skin.ma[static_cast<size_t>(skin.GripRightBottom)];
+  const int32_t right = OffsetX() + Form->ClientWidth(), bottom = OffsetY() + Form->ClientHeight();
+  DrawSkinImage(*FCommonData->FCacheBmp, {right - grip.Width, bottom - grip.Height}, 0, TacParentBG{}, grip, 1, skin);
 }
 
 bool TsSkinProvider::CloseEnabled() const {

@@ -24,6 +24,8 @@ class TBitmap {
   TCanvas& Canvas();
   // Row y, Width() * 4 bytes; nullptr outside the bitmap.
   uint8_t* ScanLine(int y);
+  // The pixels, for reading.
+  const TacWorkBitmap& Image() const { return FImage; }
   // Writes a 32-bit BMP file; throws Exception when the file cannot be written.
   void SaveToFile(const std::string& path) const;
 

@@ -206,6 +206,36 @@ TEST_F(Provider, RemovingTheSkinGivesTheFormItsSystemMenuAndFrameBack) {
   EXPECT_EQ(ClientPixel(form, 10, 10), ColorToRGB(clBtnFace));
 }
 
+TEST_F(Provider, UserTitleButtonsStandLeftOfTheSystemButtonsWithTheirGlyphs) {
+  TForm& form = NewForm();
+  form.SetBorderStyle(TFormBorderStyle::bsSingle);
+  ShowAndActivate(form);
+  TsSkinProvider* provider = ProviderOf(form);
+  ASSERT_NE(provider, nullptr);
+  auto& button = static_cast<TsTitleButton&>(provider->TitleButtons().Add());
+  button.Glyph.SetSize(6, 6);
+  for (int y = 0; y < 6; ++y) {
+    uint8_t* row = button.Glyph.ScanLine(y);
+    for (int x = 0; x < 6; ++x) {
+      // Opaque red, with the bottom-left key colour at the edges.
+      const bool edge = x == 0 || y == 5;
+      row[x * 4 + 2] = edge ? 0 : 255;
+      row[x * 4 + 1] = edge ? 255 : 0;
+    }
+  }
+  provider->SkinData().BGChanged = true;
+  ASSERT_TRUE(provider->PaintAll());
+  const TRect r = button.Data.cpRect;
+  EXPECT_EQ(button.Data.cpHitCode, 1000u);
+  EXPECT_EQ(button.Data.cpGlyphType, tgUser);
+  ASSERT_FALSE(r.IsEmpty());
+  EXPECT_LT(r.Right, provider->ButtonClose.cpRect.Left) << "left of the system buttons, after a gap";
+  const TacWorkBitmap& frame = *provider->SkinData().FCacheBmp;
+  const int32_t x = r.Left + (r.Width() - 6) / 2, y = r.Top + (r.Height() - 6) / 2;
+  EXPECT_EQ(frame.Pixel(x + 3, y + 2) & 0xFFFFFFu, 0xFF0000u) << "the glyph's own pixels";
+  EXPECT_NE(frame.Pixel(x, y + 2) & 0xFFFFFFu, 0x00FF00u) << "its key colour is left out";
+}
+
 // Without the border window the window is clipped to its frame's corners.
 TEST_F(Provider, WithoutTheBorderWindowTheRegionLeavesOutTheSectionsTransparentCorners) {
   TForm& form = NewForm();
