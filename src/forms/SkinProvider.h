@@ -117,6 +117,8 @@ class TsSkinProvider : public TComponent {
   bool RTEmpty = false;
   int32_t FormActive = 1;
   bool BigButtons = false;
+  // A title button is held down.
+  bool biClicked = false;
   TsCaptionButton ButtonClose, ButtonMax, ButtonMin, ButtonHelp;
   int32_t FTitleSkinIndex = -1, FCaptionSkinIndex = -1, FHeaderIndex = -1;
   int32_t LockCount = 0;
@@ -224,6 +226,9 @@ class TsSkinProvider : public TComponent {
   void PaintTitleButtons();
   void PaintTitleButton(const TsCaptionButton& Button);
   void PaintUserGlyph(const TsTitleButton& Button);
+  TPoint FramePoint(POINT Screen);
+  bool OverCloseButton(POINT Screen);
+  bool FrameMouse(TMessage& Message);
   void PaintGrip();
   bool CloseEnabled() const;
   bool FrameStale();

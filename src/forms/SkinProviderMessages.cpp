@@ -83,6 +83,7 @@ void TsSkinProvider::UnskinnedMessage(TMessage& Message) {
 }
 
 void TsSkinProvider::SkinnedMessage(TMessage& Message) {
+  if (FrameMouse(Message)) return;
   switch (Message.Msg) {
     case WM_CREATE:
       CallOldWndProc(Message);

@@ -236,6 +236,45 @@ TEST_F(Provider, UserTitleButtonsStandLeftOfTheSystemButtonsWithTheirGlyphs) {
   EXPECT_NE(frame.Pixel(x, y + 2) & 0xFFFFFFu, 0x00FF00u) << "its key colour is left out";
 }
 
+TEST_F(Provider, ThePaintedCloseButtonClosesOnlyWhenReleasedOverIt) {
+  TForm& form = NewForm();
+  ShowAndActivate(form);
+  TsSkinProvider* provider = ProviderOf(form);
+  ASSERT_NE(provider, nullptr);
+  provider->SkinData().BGChanged = true;
+  ASSERT_TRUE(provider->PaintAll());
+  const HWND window = form.Handle();
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const TRect r = provider->ButtonClose.cpRect;
+  const POINT centre{bounds.left + (r.Left + r.Right) / 2, bounds.top + (r.Top + r.Bottom) / 2};
+  const auto screenParam = [](POINT p) { return MAKELPARAM(p.x, p.y); };
+  const auto clientParam = [window](POINT p) {
+    ScreenToClient(window, &p);
+    return MAKELPARAM(p.x, p.y);
+  };
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, screenParam(centre)), HTCLOSE);
+  EXPECT_NE(SendMessageW(window, WM_NCHITTEST, 0, screenParam({bounds.left + 60, centre.y})), HTCLOSE);
+
+  // Pressed, dragged away and released: nothing, and the button looks normal again.
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, screenParam(centre));
+  EXPECT_EQ(provider->ButtonClose.cpState, 2);
+  const POINT away{bounds.left + 40, bounds.top + 80};
+  SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, clientParam(away));
+  EXPECT_EQ(provider->ButtonClose.cpState, 0);
+  SendMessageW(window, WM_LBUTTONUP, 0, clientParam(away));
+  Application().ProcessMessages();
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(provider->ButtonClose.cpState, 0);
+  EXPECT_NE(GetCapture(), window);
+
+  // Pressed and released over it: the window closes.
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, screenParam(centre));
+  SendMessageW(window, WM_LBUTTONUP, 0, clientParam(centre));
+  Application().ProcessMessages();
+  EXPECT_FALSE(IsWindowVisible(window));
+}
+
 // Without the border window the window is clipped to its frame's corners.
 TEST_F(Provider, WithoutTheBorderWindowTheRegionLeavesOutTheSectionsTransparentCorners) {
   TForm& form = NewForm();
