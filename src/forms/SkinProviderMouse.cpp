@@ -1,6 +1,6 @@
 // The mouse on the painted frame, as far as the close button goes: it
-// answers the hit test, shows itself pressed while held, and closes the
-// window only when the button is released over it.
+// answers the hit test, lights up under the pointer, shows itself pressed
+// while held, and closes the window only when released over it.
 #include "forms/SkinProvider.h"
 #include "framework/MessageParams.h"
 
@@ -34,6 +34,21 @@ bool TsSkinProvider::FrameMouse(TMessage& Message) {
       if (!OverCloseButton(MessagePoint(Message))) return false;
       Message.Result = HTCLOSE;
       return true;
+    case WM_NCMOUSEMOVE: {
+      // Over the close button it lights up until the pointer leaves the frame or the button.
+      const bool over = Message.WParam == HTCLOSE;
+      if (!biClicked && (ButtonClose.cpState == 1) != over && ButtonClose.cpState >= 0) {
+        RepaintTitleButton(ButtonClose, over ? 1 : 0);
+        if (over) {
+          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, Form->Handle(), 0};
+          TrackMouseEvent(&track);
+        }
+      }
+      return false;
+    }
+    case WM_NCMOUSELEAVE:
+      if (!biClicked && ButtonClose.cpState == 1) RepaintTitleButton(ButtonClose, 0);
+      return false;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
       if (Message.WParam != HTCLOSE) return false;

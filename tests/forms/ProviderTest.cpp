@@ -256,6 +256,15 @@ TEST_F(Provider, ThePaintedCloseButtonClosesOnlyWhenReleasedOverIt) {
   EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, screenParam(centre)), HTCLOSE);
   EXPECT_NE(SendMessageW(window, WM_NCHITTEST, 0, screenParam({bounds.left + 60, centre.y})), HTCLOSE);
 
+  // The pointer over it lights it up; leaving the frame puts it back.
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, screenParam(centre));
+  EXPECT_EQ(provider->ButtonClose.cpState, 1);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, screenParam({bounds.left + 60, centre.y}));
+  EXPECT_EQ(provider->ButtonClose.cpState, 0);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, screenParam(centre));
+  SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+  EXPECT_EQ(provider->ButtonClose.cpState, 0);
+
   // Pressed, dragged away and released: nothing, and the button looks normal again.
   SendMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, screenParam(centre));
   EXPECT_EQ(provider->ButtonClose.cpState, 2);
