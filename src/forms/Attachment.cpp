@@ -126,9 +126,15 @@ const std::vector<std::string>& TacAttachment::ExcludedClasses() {
   return names;
 }
 
-void TacAttachment::InstallHook(TsSkinManager&) {
-  if (FHook) return;
-  FHook.Reset(SetWindowsHookExW(WH_CBT, &TacAttachment::HookProc, nullptr, GetCurrentThreadId()));
+void TacAttachment::InstallHook(TsSkinManager& Manager) {
+  if (!FHook) FHook.Reset(SetWindowsHookExW(WH_CBT, &TacAttachment::HookProc, nullptr, GetCurrentThreadId()));
+  // The form the manager belongs to is skinned at once when its window exists
+  // already; otherwise its first activation attaches it.
+  for (TComponent* owner = Manager.Owner(); owner; owner = owner->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
+      if (form->HandleAllocated()) AttachWindow(form->Handle());
+      return;
+    }
 }
 
 void TacAttachment::UnInstallHook(TsSkinManager&) {

@@ -46,7 +46,7 @@ class TacAttachment final : public TacFormAttachment {
 
   void InstallHook(TsSkinManager& Manager) override;
   void UnInstallHook(TsSkinManager& Manager) override;
-  void AttachWindow(HWND Window) override;
+  void AttachWindow(HWND Window);
   void AttachWindow(HWND Window, std::string_view ClassName);
 
   bool HookInstalled() const { return static_cast<bool>(FHook); }

@@ -10,12 +10,11 @@ class TacFormAttachment {
  public:
   virtual ~TacFormAttachment() = default;
   // The thread hook that watches activation and creation, installed for the
-  // default manager at the end of its skin broadcast and removed before its
+  // default manager at the end of its skin broadcast (the manager's own form
+  // is attached at once then when it has a window) and removed before its
   // skin goes.
   virtual void InstallHook(TsSkinManager& Manager) = 0;
   virtual void UnInstallHook(TsSkinManager& Manager) = 0;
-  // Attaches one window now (the manager's own form when it finishes loading).
-  virtual void AttachWindow(HWND Window) = 0;
 };
 
 // Null disconnects. The object is not owned.

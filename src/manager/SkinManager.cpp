@@ -135,7 +135,6 @@ void TsSkinManager::Loaded() {
   FSkinListController->MarkStale();
   FSkinListController->Refresh(false);
   if (FOptions.ScaleMode == smVCL) FOptions.PixelsPerInch = CurrentPPI();
-  AttachOwnerForm();
 }
 
 TacScaling TsSkinManager::Scaling() const {
@@ -594,19 +593,6 @@ void TsSkinManager::UnInstallHook() {
     if (TacFormAttachment* attachment = FormAttachment()) attachment->UnInstallHook(*this);
   }
   SwitchSysColors(false);
-}
-
-// The form this manager belongs to is skinned at once when its window exists
-// already; otherwise its first activation attaches it.
-void TsSkinManager::AttachOwnerForm() {
-  if (Designing() || !IsActive()) return;
-  TacFormAttachment* attachment = FormAttachment();
-  if (!attachment) return;
-  for (TComponent* owner = Owner(); owner; owner = owner->Owner())
-    if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
-      if (form->HandleAllocated()) attachment->AttachWindow(form->Handle());
-      return;
-    }
 }
 
 void TsSkinManager::SwitchSysColors(bool On) {

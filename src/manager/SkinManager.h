@@ -216,7 +216,6 @@ class TsSkinManager : public TComponent {
   void RerunShadows(bool Indexes);
   void InstallHook();
   void UnInstallHook();
-  void AttachOwnerForm();
   void UpdateCommonDlgs();
   int32_t CurrentPPI() const;
 
