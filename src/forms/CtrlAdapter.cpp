@@ -31,10 +31,10 @@ void TacCtrlAdapter::AdaptControls(TWinControl* From) {
   TsSkinManager* manager = FProvider.SkinManager();
   if (!From || FScanning || !manager || !manager->SkinningRules().Contains(TacSkinningRule::srThirdParty)) return;
   FScanning = true;
-  for (size_t i = 0; i < From->ComponentCount(); ++i) Visit(From->Components(i));
+  for (size_t i = 0; i < From->ComponentCount(); ++i) Offer(From->Components(i));
   for (size_t i = 0; i < From->ControlCount(); ++i) {
     TControl* child = From->Controls(i);
-    Visit(child);
+    Offer(child);
     if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && windowed->HandleAllocated() && windowed->Parent()) {
       FScanning = false;
       AdaptControls(windowed);
@@ -47,7 +47,7 @@ void TacCtrlAdapter::AdaptControls(TWinControl* From) {
 void TacCtrlAdapter::AddNewItem(TComponent* Item) {
   TsSkinManager* manager = FProvider.SkinManager();
   if (!Item || !manager || !manager->SkinningRules().Contains(TacSkinningRule::srThirdParty)) return;
-  Visit(Item);
+  Offer(Item);
 }
 
 bool TacCtrlAdapter::IsCandidate(TComponent* Item, size_t& ListIndex) const {
@@ -67,7 +67,7 @@ bool TacCtrlAdapter::IsCandidate(TComponent* Item, size_t& ListIndex) const {
   return false;
 }
 
-void TacCtrlAdapter::Visit(TComponent* Item) {
+void TacCtrlAdapter::Offer(TComponent* Item) {
   size_t list = 0;
   if (!IsCandidate(Item, list)) return;
   std::string section;

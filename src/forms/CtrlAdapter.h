@@ -53,7 +53,7 @@ class TacCtrlAdapter {
   const std::vector<TacAdapterItem>& Items() const { return FItems; }
 
  private:
-  void Visit(TComponent* Item);
+  void Offer(TComponent* Item);
   bool IsCandidate(TComponent* Item, size_t& ListIndex) const;
   void RecolourLabel(TCustomLabel& Label);
 

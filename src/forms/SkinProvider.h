@@ -192,10 +192,10 @@ class TsSkinProvider : public TComponent {
   bool SkinnedSkinCommand(TMessage& Message);
   void UnskinnedMessage(TMessage& Message);
   void SkinnedMessage(TMessage& Message);
-  void SkinRemoved(TsSkinManager* Manager);
+  void RemoveSkin(TsSkinManager* Manager);
   void SkinLoadedUnskinned(TsSkinManager* Manager);
   void SkinLoadedSkinned(TsSkinManager* Manager);
-  void Refresh(TMessage& Message);
+  void RefreshForm(TMessage& Message);
   void AnswerBackground(TacBGQuery& Query);
   LRESULT TextSourceAnswer(TacTextSourceQuery& Query);
   LRESULT FrameWidthAnswer(LPARAM Param);
@@ -222,7 +222,7 @@ class TsSkinProvider : public TComponent {
   void PaintIcon();
   void PaintCaption();
   HFONT CaptionFont();
-  void PaintBorderImage(bool WholeFromImage);
+  void PaintFrameBorder(bool WholeFromImage);
   void PaintTitleButtons();
   void PaintTitleButton(const TsCaptionButton& Button);
   void PaintUserGlyph(const TsTitleButton& Button);

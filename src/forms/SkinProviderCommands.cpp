@@ -38,7 +38,7 @@ bool TsSkinProvider::FirstSkinCommand(TMessage& Message) {
       return false;
     case SK_SKIN_REMOVED:
       if (ManagerOf(Message) == manager) {
-        SkinRemoved(manager);
+        RemoveSkin(manager);
       } else {
         FCommonData->CommonSkinCommand(Message);
         PassToChildren(Form, Message);
@@ -104,7 +104,7 @@ bool TsSkinProvider::FirstSkinCommand(TMessage& Message) {
   }
 }
 
-void TsSkinProvider::SkinRemoved(TsSkinManager* Manager) {
+void TsSkinProvider::RemoveSkin(TsSkinManager* Manager) {
   SetTransitionsOff(false);
   TMessage removed{SM_SKINCOMMAND, MakeSkinCommand(SK_SKIN_REMOVED), reinterpret_cast<LPARAM>(Manager), 0};
   FCommonData->CommonSkinCommand(removed);
@@ -179,7 +179,7 @@ void TsSkinProvider::SkinLoadedSkinned(TsSkinManager* Manager) {
   PassToChildren(Form, TMessage{SM_SKINCOMMAND, MakeSkinCommand(SK_SKIN_LOADED), reinterpret_cast<LPARAM>(Manager), 0});
 }
 
-void TsSkinProvider::Refresh(TMessage& Message) {
+void TsSkinProvider::RefreshForm(TMessage& Message) {
   if (!FCommonData->CommonSkinCommand(Message)) return;
   PassToChildren(Form, Message);
   ScanChildren();
@@ -204,7 +204,7 @@ bool TsSkinProvider::SkinnedSkinCommand(TMessage& Message) {
       Message.Result = 1;
       return true;
     case SK_REFRESH:
-      Refresh(Message);
+      RefreshForm(Message);
       return true;
     case SK_GET_PROVIDER:
       Message.Result = reinterpret_cast<LRESULT>(this);

@@ -210,7 +210,7 @@ bool TsSkinProvider::PaintAll() {
   const bool wholeFromImage = border && skin->ExDrawMode == 1 && skin->IsValidImgIndex(skin->ExBorder) &&
                               SkinManager()->ExtBordersMode() == ebmFull;
   if (!wholeFromImage) PaintTitle(true);
-  if (border) PaintBorderImage(wholeFromImage);
+  if (border) PaintFrameBorder(wholeFromImage);
   if (!FDrawClientArea) {
     const TRect client{OffsetX(), OffsetY(), OffsetX() + Form->ClientWidth(), OffsetY() + Form->ClientHeight()};
     FillPixels(image, client, ColorToRGB(clBtnFace), 255);
@@ -335,7 +335,7 @@ HFONT TsSkinProvider::CaptionFont() {
 }
 
 // The border image over the frame, from the template of the activity state.
-void TsSkinProvider::PaintBorderImage(bool WholeFromImage) {
+void TsSkinProvider::PaintFrameBorder(bool WholeFromImage) {
   TacSkinData& skin = *FrameSkin();
   TacWorkBitmap& image = *FCommonData->FCacheBmp;
   const TacWorkBitmap* templ = FormActive ? skin.ShdaTemplate.get() : skin.ShdiTemplate.get();

@@ -26,9 +26,9 @@ TacSubclassedWindow::TacSubclassedWindow(HWND Window) : FWindow(Window) {
   }
 }
 
-TacSubclassedWindow::~TacSubclassedWindow() { Release(); }
+TacSubclassedWindow::~TacSubclassedWindow() { GiveProcedureBack(); }
 
-void TacSubclassedWindow::Release() {
+void TacSubclassedWindow::GiveProcedureBack() {
   if (!FWindow) return;
   Subclassed().erase(FWindow);
   if (IsWindow(FWindow) &&
@@ -53,7 +53,7 @@ LRESULT CALLBACK TacSubclassedWindow::Procedure(HWND Window, UINT Msg, WPARAM WP
   if (Msg != WM_NCDESTROY) return handled ? message.Result : self.CallOldProc(message);
   // The window's own procedure ends first; then nothing of ours stays on it.
   const LRESULT result = handled ? message.Result : CallWindowProcW(oldProc, Window, Msg, WParam, LParam);
-  self.Release();
+  self.GiveProcedureBack();
   // The callback may free this object, and with it the callback's own storage.
   if (const auto destroyed = std::move(self.OnWindowDestroyed)) destroyed(self);
   return result;

@@ -29,7 +29,7 @@ class TacSubclassedWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-  void Release();
+  void GiveProcedureBack();
 
   HWND FWindow;
   WNDPROC FOldProc = nullptr;

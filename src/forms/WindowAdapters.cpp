@@ -44,7 +44,7 @@ TacDialogAdapter::TacDialogAdapter(HWND Dialog, TsSkinManager* Manager) : TacSub
   FCommonData->WndProc = [this](TMessage& Message) {
     if (!SkinCommand(Message) && Window()) Message.Result = CallOldProc(Message);
   };
-  SkinChanged();
+  ApplySkin();
 }
 
 TacDialogAdapter::~TacDialogAdapter() {
@@ -53,7 +53,7 @@ TacDialogAdapter::~TacDialogAdapter() {
   if (dialog && IsWindow(dialog)) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void TacDialogAdapter::SkinChanged() {
+void TacDialogAdapter::ApplySkin() {
   FBrush.Reset();
   if (FCommonData->Skinned(true))
     FBrush.Reset(CreateSolidBrush(static_cast<COLORREF>(FCommonData->GetBGColor(0))));
@@ -62,7 +62,7 @@ void TacDialogAdapter::SkinChanged() {
 
 bool TacDialogAdapter::SkinCommand(TMessage& Message) {
   if (AnswerWindowSkinCommand(*FCommonData, Message)) {
-    if (SkinCommandOf(Message.WParam) == SK_SKIN_LOADED) SkinChanged();
+    if (SkinCommandOf(Message.WParam) == SK_SKIN_LOADED) ApplySkin();
     return true;
   }
   if (Message.Msg != SM_SKINCOMMAND) return false;
@@ -70,7 +70,7 @@ bool TacDialogAdapter::SkinCommand(TMessage& Message) {
     case SK_SKIN_REMOVED:
       FCommonData->CommonSkinCommand(Message);
       FCommonData->SkinIndex = -1;
-      SkinChanged();
+      ApplySkin();
       Message.Result = 1;
       return true;
     case SK_GET_BG_COLOR:

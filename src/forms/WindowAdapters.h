@@ -27,7 +27,7 @@ class TacDialogAdapter final : public TacSubclassedWindow {
 
  private:
   bool SkinCommand(TMessage& Message);
-  void SkinChanged();
+  void ApplySkin();
   void PaintBackground(HDC DC);
 
   std::unique_ptr<TsCommonData> FCommonData;
