@@ -4,6 +4,7 @@
 
 #include "controls/CacheCanvas.h"
 #include "core/ControlPaint.h"
+#include "core/LayeredEffects.h"
 #include "core/ParentBackground.h"
 #include "core/SkinText.h"
 #include "framework/Application.h"
@@ -34,6 +35,8 @@ const TClassInfo& TsButton::StaticClassInfo() {
                                  c.Boolean<TsButton>("ShowFocus", &TsButton::SetShowFocus);
                                  c.Integer<TsButton>("FocusMargin", &TsButton::SetFocusMargin);
                                  c.Integer<TsButton>("ContentMargin", &TsButton::SetContentMargin);
+                                 c.Set<TsButton, TacAnimatEvent>("AnimatEvents", &TsButton::SetAnimatEvents,
+                                                                 kAnimatEventIdents);
                                });
   return info;
 }
@@ -228,6 +231,12 @@ void TsButton::PaintTo(HDC DC) {
   if (GetClipBox(DC, &clip) == ERROR) return;
   FCommonData.BGChanged = FCommonData.BGChanged || FCommonData.HalfVisible;
   FCommonData.HalfVisible = clip.right - clip.left < Width() || clip.bottom - clip.top < Height();
+  if (FCommonData.IsAnimating()) {
+    const TacWorkBitmap& frame = *FCommonData.AnimTimer->BmpOut;
+    GdiFlush();
+    BitBlt(DC, 0, 0, frame.Width(), frame.Height(), WorkBitmapDC(frame), 0, 0, SRCCOPY);
+    return;
+  }
   if (FCommonData.BGChanged && !PrepareCache()) return;
   const TacWorkBitmap& cache = *FCommonData.FCacheBmp;
   GdiFlush();
@@ -237,6 +246,81 @@ void TsButton::PaintTo(HDC DC) {
 void TsButton::Repaint() {
   FCommonData.BGChanged = true;
   if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+bool TsButton::Animates(TacAnimatEvent Event) {
+  return AnimationAllowed(Event, FAnimatEvents, FCommonData.GetSkinManager());
+}
+
+bool TsButton::ClickCircleWanted() {
+  TsSkinManager* manager = FCommonData.GetSkinManager();
+  if (!manager || !manager->Effects().AllowAnimation) return false;
+  const TacBtnEffects& buttons = manager->AnimEffects().Buttons;
+  return buttons.Events.Contains(TacBtnEvent::beClick) &&
+         (buttons.ClickEffect == TacClickEffect::ceCircle || buttons.ClickEffect == TacClickEffect::ceCircleAndWave);
+}
+
+void TsButton::MouseEnterLeave(bool Entering) {
+  FCommonData.BGChanged = false;
+  FCommonData.FMouseAbove = Entering;
+  ChangeState(&FCommonData, Entering ? 1 : 0, FadeStep, Entering, false,
+              Animates(Entering ? TacAnimatEvent::aeMouseEnter : TacAnimatEvent::aeMouseLeave));
+}
+
+void TsButton::Press() {
+  FCommonData.BGChanged = false;
+  if (ClickCircleWanted())
+    ChangeState(&FCommonData, 2, ClickCircleStep, false, false, true);
+  else
+    ChangeState(&FCommonData, 2, FadeStep, false, true, Animates(TacAnimatEvent::aeMouseDown));
+}
+
+void TsButton::Release(TMessage& Message) {
+  FMouseClicked = false;
+  TacThreadedTimer* timer = FCommonData.AnimTimer.get();
+  const bool circle = timer && timer->ThreadType == 2 && FCommonData.IsAnimating();
+  if (!circle && FCommonData.IsAnimating()) {
+    // A quick click still shows the pressed image for a moment before the fade to hot.
+    FCommonData.StopAnimation();
+    FCommonData.BGChanged = true;
+    if (HandleAllocated()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Sleep(30);
+  }
+  TButton::WndProc(Message);
+  FCommonData.FUpdating = false;
+  if (!HandleAllocated()) return;
+  if (circle && ReleaseClickCircle(&FCommonData)) return;
+  if (Enabled() && FCommonData.FMouseAbove) {
+    ChangeState(&FCommonData, 1, FadeStep, true, true, Animates(TacAnimatEvent::aeMouseUp));
+    return;
+  }
+  FCommonData.StopAnimation();
+  Repaint();
+}
+
+void TsButton::RetargetFade() {
+  FCommonData.BGChanged = true;
+  if (PrepareCache()) {
+    TacThreadedTimer& timer = *FCommonData.AnimTimer;
+    TacThreadedTimer::CopyFrom(timer.BmpTo, *FCommonData.FCacheBmp, FCommonData.FCacheBmp->BoundsRect());
+  }
+}
+
+void TsButton::Click() {
+  TsSkinManager* manager = FCommonData.GetSkinManager();
+  if (manager && HandleAllocated() && FCommonData.Skinned() && Animates(TacAnimatEvent::aeClick) &&
+      manager->AnimEffects().Buttons.ClickEffect == TacClickEffect::ceWaveOut) {
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    TacRippleParams wave;
+    wave.Center = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+    wave.RadiusStart = std::max(bounds.right - bounds.left, bounds.bottom - bounds.top) / 2;
+    wave.RadiusFinish = wave.RadiusStart + 12 * FCommonData.CurrentPPI / 96;
+    wave.Color = FCommonData.TextColor(1, false);
+    wave.OwnerWnd = GetAncestor(Handle(), GA_ROOT);
+    FCommonData.CircleID = ShowRipple(wave, &FCommonData);
+  }
+  TButton::Click();
 }
 
 bool TsButton::HandleSkinCommand(TMessage& Message) {
@@ -300,7 +384,7 @@ bool TsButton::HandleSkinnedMessage(TMessage& Message) {
       return true;
     }
     case WM_ERASEBKGND:
-      if (MessageDC(Message) && !FCommonData.CheckUpdating()) {
+      if (MessageDC(Message) && !FCommonData.CheckUpdating() && !FCommonData.IsAnimating()) {
         if (FCommonData.BGChanged) PrepareCache();
         if (!FCommonData.BGChanged)
           CopyCacheExcludingChildren(this, FCommonData, FCommonData.FCacheBmp->BoundsRect(), {0, 0},
@@ -334,14 +418,11 @@ bool TsButton::HandleSkinnedMessage(TMessage& Message) {
       if (!Enabled() || FDown) return false;
       FMouseClicked = true;
       TButton::WndProc(Message);
-      Repaint();
+      Press();
       return true;
     case WM_LBUTTONUP:
       if (!FMouseClicked) return false;
-      FMouseClicked = false;
-      TButton::WndProc(Message);
-      FCommonData.FUpdating = false;
-      if (HandleAllocated()) Repaint();
+      Release(Message);
       return true;
     case WM_KEYUP:
       TButton::WndProc(Message);
@@ -352,6 +433,9 @@ bool TsButton::HandleSkinnedMessage(TMessage& Message) {
       if (Message.WParam == VK_SPACE) Repaint();
       return true;
     case BM_SETSTATE:
+      // The press and release that set it start their own fades from the image on screen.
+      TButton::WndProc(Message);
+      return true;
     case BM_SETSTYLE:
       TButton::WndProc(Message);
       Repaint();
@@ -371,7 +455,11 @@ bool TsButton::HandleSkinnedMessage(TMessage& Message) {
       FCommonData.BGChanged = true;
       return false;
     case CM_TEXTCHANGED:
-      if (!ComponentState().Contains(TComponentStateItem::csDestroying)) FCommonData.Invalidate(false);
+      if (!ComponentState().Contains(TComponentStateItem::csDestroying)) {
+        FinishAnimation(&FCommonData);
+        FCommonData.StopAnimation();
+        FCommonData.Invalidate(false);
+      }
       return false;
     default:
       return false;
@@ -388,8 +476,7 @@ void TsButton::WndProc(TMessage& Message) {
       if (Enabled() && FCommonData.FMouseAbove != entering && !(entering && manager && manager->Options().NoMouseHover)) {
         FCommonData.CommonMessage(Message);
         TButton::WndProc(Message);
-        FCommonData.FMouseAbove = entering;
-        Repaint();
+        MouseEnterLeave(entering);
         return;
       }
     }
@@ -399,6 +486,11 @@ void TsButton::WndProc(TMessage& Message) {
       TButton::WndProc(Message);
       FCommonData.FUpdating = false;
       if (Message.Msg == WM_KILLFOCUS) FCommonData.FFocused = false;
+      if (Message.Msg == WM_SETFOCUS && FCommonData.IsAnimating()) {
+        RetargetFade();
+        return;
+      }
+      FCommonData.StopAnimation();
       Repaint();
       return;
     }

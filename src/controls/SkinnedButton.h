@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "core/CommonData.h"
+#include "core/StateFade.h"
 #include "framework/Button.h"
 #include "graphics/DisabledLook.h"
 
@@ -36,9 +37,12 @@ class TsButton : public TButton {
   TsDisabledKind DisabledKind() const { return FDisabledKind; }
   void SetDisabledKind(TsDisabledKind Value);
   void SetOnGetColoring(TacGetColoringEvent Handler) { FOnGetColoring = std::move(Handler); }
+  const TacAnimatEvents& AnimatEvents() const { return FAnimatEvents; }
+  void SetAnimatEvents(TacAnimatEvents Value) { FAnimatEvents = Value; }
 
   void Loaded() override;
   void WndProc(TMessage& Message) override;
+  void Click() override;
 
   // 0 normal, 1 hot or focused, 2 pressed, 3 default.
   virtual int32_t CurrentState();
@@ -60,6 +64,13 @@ class TsButton : public TButton {
   bool CornerIsTransparent(POINT Point);
   void PaintTo(HDC DC);
   void Repaint();
+  bool Animates(TacAnimatEvent Event);
+  bool ClickCircleWanted();
+  void MouseEnterLeave(bool Entering);
+  void Press();
+  void Release(TMessage& Message);
+  // A focus change while a fade runs: the fade goes on toward the new cache.
+  void RetargetFade();
 
   TsCtrlSkinData FCommonData;
   bool FDown = false;
@@ -68,5 +79,6 @@ class TsButton : public TButton {
   int32_t FFocusMargin = 1;
   int32_t FContentMargin = 6;
   TsDisabledKind FDisabledKind = dkBlended;
+  TacAnimatEvents FAnimatEvents{TacAnimatEvent::aeGlobalDef};
   TacGetColoringEvent FOnGetColoring;
 };

@@ -6,6 +6,7 @@
 #include "core/ControlPaint.h"
 #include "core/ParentBackground.h"
 #include "core/SkinText.h"
+#include "core/StateFade.h"
 #include "framework/MessageParams.h"
 #include "graphics/AlphaOps.h"
 #include "graphics/PixelFill.h"
@@ -27,7 +28,9 @@ const TClassInfo& TsEdit::StaticClassInfo() {
   return info;
 }
 
-TsEdit::TsEdit(TComponent* Owner) : TEdit(Owner), FCommonData(this, true, ckEdit) {}
+TsEdit::TsEdit(TComponent* Owner) : TEdit(Owner), FCommonData(this, true, ckEdit) {
+  FCommonData.FadeSparesFocusedClient = true;
+}
 
 TsEdit::~TsEdit() { Destroying(); }
 
@@ -107,11 +110,12 @@ void TsEdit::PaintText() {
 }
 
 void TsEdit::PaintWindowFromCache(HDC DC, bool ClientOnly) {
-  if (FCommonData.BGChanged && !PrepareCache()) {
+  const bool fading = FCommonData.IsAnimating();
+  if (!fading && FCommonData.BGChanged && !PrepareCache()) {
     FCommonData.FUpdating = true;
     return;
   }
-  const TacWorkBitmap& cache = *FCommonData.FCacheBmp;
+  const TacWorkBitmap& cache = fading ? *FCommonData.AnimTimer->BmpOut : *FCommonData.FCacheBmp;
   GdiFlush();
   if (ClientOnly) {
     // The client area starts inside the frame.
@@ -126,7 +130,7 @@ void TsEdit::PaintWindowFromCache(HDC DC, bool ClientOnly) {
 
 void TsEdit::PaintFrame() {
   if (!HandleAllocated() || FCommonData.CheckUpdating()) return;
-  if (FCommonData.BGChanged && !PrepareCache()) {
+  if (!FCommonData.IsAnimating() && FCommonData.BGChanged && !PrepareCache()) {
     FCommonData.FUpdating = true;
     return;
   }
@@ -141,6 +145,19 @@ void TsEdit::RepaintAll() {
   FCommonData.BGChanged = true;
   if (HandleAllocated())
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void TsEdit::FocusChanged(bool CacheWasValid) {
+  if (!HandleAllocated()) return;
+  if (!CacheWasValid) {
+    RepaintAll();
+    return;
+  }
+  // The cache still holds the look of the old state: the fade starts from it.
+  FCommonData.BGChanged = false;
+  ChangeState(&FCommonData, FCommonData.CtrlState(), FadeStep, false, false, true);
+  // Focused, the system paints the client with its caret.
+  if (Focused()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 bool TsEdit::HandleSkinCommand(TMessage& Message) {
@@ -231,12 +248,15 @@ void TsEdit::WndProc(TMessage& Message) {
   if (Message.Msg == SM_SKINCOMMAND && HandleSkinCommand(Message)) return;
   const bool skinned = FCommonData.Skinned();
   if (skinned && HandleSkinnedMessage(Message)) return;
+  const bool cacheWasValid = !FCommonData.BGChanged;
   if (!FCommonData.CommonMessage(Message)) TEdit::WndProc(Message);
   if (!skinned) return;
   const bool loading = ComponentState().Contains(TComponentStateItem::csLoading);
   switch (Message.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      if (!loading && FCommonData.RedrawLockCount == 0) FocusChanged(cacheWasValid);
+      break;
     case WM_SETTEXT:
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED:

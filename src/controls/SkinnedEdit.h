@@ -37,6 +37,8 @@ class TsEdit : public TEdit {
   void PaintWindowFromCache(HDC DC, bool ClientOnly);
   void PaintFrame();
   void RepaintAll();
+  // The frame fades to the look of the new focus state.
+  void FocusChanged(bool CacheWasValid);
 
   TsCtrlSkinData FCommonData;
   TsDisabledKind FDisabledKind = dkBlended;

@@ -76,6 +76,7 @@ TsCommonData::TsCommonData(TObject* Owner, bool CreateCacheBmp, uint8_t Kind)
 }
 
 TsCommonData::~TsCommonData() {
+  AnimTimer.reset();
   RemoveCommonProp();
   SkinIndex = -1;
   FSkinManager = nullptr;
@@ -445,6 +446,23 @@ void TsCommonData::RedrawOwner(UINT Flags) {
   if (const HWND handle = OwnerHandle()) RedrawWindow(handle, nullptr, nullptr, Flags);
 }
 
+void TsCommonData::StopAnimation() {
+  if (!AnimTimer || AnimTimer->Destroyed) return;
+  TacThreadedTimer& timer = *AnimTimer;
+  timer.DisableTimer();
+  if (timer.State == 0) timer.Glow = 0;
+  timer.State = -1;
+  timer.ThreadType = 0;
+  timer.ClickReleased = false;
+  timer.BmpTo.reset();
+  timer.BmpFrom.reset();
+  timer.BmpOut.reset();
+}
+
+bool TsCommonData::IsAnimating() const {
+  return AnimTimer && !AnimTimer->Destroyed && AnimTimer->Enabled() && AnimTimer->State != -1 && AnimTimer->BmpOut;
+}
+
 void TsCommonData::Invalidate(bool UpdateNow) {
   BGChanged = true;
   if (Loading) return;
@@ -459,6 +477,7 @@ void TsCommonData::Invalidate(bool UpdateNow) {
       !FOwnerControl->Parent() || (windowed && !windowed->HandleAllocated()) ||
       FOwnerControl->ControlState.Contains(TControlStateItem::csCreating))
     return;
+  if (AnimTimer && AnimTimer->ThreadType != 1) StopAnimation();
   if (windowed) {
     RedrawWindow(windowed->Handle(), nullptr, nullptr, flags);
   } else if (FKind == 92) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/ThreadedTimer.h"
 #include "framework/Classes.h"
 #include "framework/Control.h"
 #include "framework/Messages.h"
@@ -148,6 +149,9 @@ class TsCommonData : public TacSkinCommandTarget {
   void BeginUpdate();
   void EndUpdate(bool Repaint = false);
   void Invalidate(bool UpdateNow = false);
+  // Ends a running state fade where it stands; the next paint shows the cache.
+  void StopAnimation();
+  bool IsAnimating() const;
   bool RepaintIfMoved();
   bool DoForceOpaque() const;
 
@@ -208,6 +212,11 @@ class TsCommonData : public TacSkinCommandTarget {
   bool FMouseAbove = false;
   bool BGChanged = true;
   int32_t SkinIndex = -1;
+  // The state fade, made by the first fade and kept with its progress.
+  std::unique_ptr<TacThreadedTimer> AnimTimer;
+  // Fades leave the client alone while the control has the focus: the
+  // system paints it then (an edit with its caret).
+  bool FadeSparesFocusedClient = false;
 
  protected:
   bool OwnerLoading() const;

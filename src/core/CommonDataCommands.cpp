@@ -84,6 +84,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
     case SK_SKIN_LOADED:
       if (reinterpret_cast<TsSkinManager*>(Message.LParam) == GetSkinManager()) {
         FCommonSkinData = nullptr;
+        StopAnimation();
         BindSection();
         ClearCache();
         TsSkinManager* manager = GetSkinManager();
@@ -94,12 +95,14 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
     case SK_SKIN_REMOVED:
       if (reinterpret_cast<TsSkinManager*>(Message.LParam) == GetSkinManager()) {
         FCommonSkinData = nullptr;
+        StopAnimation();
         SkinRemoved();
       }
       return true;
     case SK_REFRESH:
       if (RefreshApplies(Message)) {
         if (SkinDataResetRequested()) FCommonSkinData = nullptr;
+        StopAnimation();
         BGChanged = true;
         if (argument != 0 && windowed) BroadcastToChildren(SK_REPAINT_IF_MOVED);
         FUpdating = false;
@@ -143,6 +146,7 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
       return true;
     case SK_BG_CHANGED:
       BGChanged = true;
+      StopAnimation();
       if (windowed) {
         TMessage passed = Message;
         BroadcastToChildControls(windowed, passed);
@@ -154,7 +158,11 @@ bool TsCommonData::CommonSkinCommand(TMessage& Message) {
     case SK_BG_VARIES:
       Message.Result = 1;
       return true;
+    case SK_STOP_ANIMATION:
+      StopAnimation();
+      return true;
     case SK_REPAINT_IF_MOVED: {
+      StopAnimation();
       const bool moved = RepaintIfMoved();
       BGChanged = BGChanged || moved;
       if (windowed && windowed->HandleAllocated()) {

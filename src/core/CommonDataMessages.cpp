@@ -106,8 +106,12 @@ bool TsCommonData::CommonMessage(TMessage& Message) {
         }
       }
       return false;
+    case WM_CANCELMODE:
+      StopAnimation();
+      return false;
     case WM_KILLFOCUS:
       if (Skinned() && windowed && windowed->CanFocus()) {
+        StopAnimation();
         FFocused = false;
         ApplyFocus(false);
         BGChanged = true;

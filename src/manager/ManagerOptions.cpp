@@ -164,14 +164,18 @@ const TClassInfo& TacBtnEffects::StaticClassInfo() {
     const TIdentTable<TacBtnEvent> events = {{"beMouseEnter", TacBtnEvent::beMouseEnter},
                                              {"beMouseLeave", TacBtnEvent::beMouseLeave},
                                              {"beMouseDown", TacBtnEvent::beMouseDown},
-                                             {"beMouseUp", TacBtnEvent::beMouseUp}};
+                                             {"beMouseUp", TacBtnEvent::beMouseUp},
+                                             {"beClick", TacBtnEvent::beClick},
+                                             {"beLighting", TacBtnEvent::beLighting}};
     c.Add("Events", Field(&TacBtnEffects::Events, [events](const TStoredValue& v) { return StoredSet(v, events); }));
     c.Add("LightingMode", Field(&TacBtnEffects::LightingMode,
                                 Ident(TIdentTable<TacLightingMode>{{"lmActiveControl", TacLightingMode::lmActiveControl},
                                                                    {"lmAffectNearest", TacLightingMode::lmAffectNearest}})));
     c.Add("ClickEffect", Field(&TacBtnEffects::ClickEffect,
                                Ident(TIdentTable<TacClickEffect>{{"ceNone", TacClickEffect::ceNone},
-                                                                 {"ceCircle", TacClickEffect::ceCircle}})));
+                                                                 {"ceCircle", TacClickEffect::ceCircle},
+                                                                 {"ceWaveOut", TacClickEffect::ceWaveOut},
+                                                                 {"ceCircleAndWave", TacClickEffect::ceCircleAndWave}})));
   });
   return info;
 }

@@ -41,10 +41,10 @@ class TacSkinEffects : public TacManagerOptions {
 };
 
 enum class TacAnimType { atFading, atAero, atcFade, atcAero };
-enum class TacBtnEvent { beMouseEnter, beMouseLeave, beMouseDown, beMouseUp };
+enum class TacBtnEvent { beMouseEnter, beMouseLeave, beMouseDown, beMouseUp, beClick, beLighting };
 using TacBtnEvents = TSet<TacBtnEvent>;
 enum class TacLightingMode { lmActiveControl, lmAffectNearest };
-enum class TacClickEffect { ceNone, ceCircle };
+enum class TacClickEffect { ceNone, ceCircle, ceWaveOut, ceCircleAndWave };
 
 // One animation: whether it runs, how long, and how.
 class TacAnimEffect : public TPersistent {
