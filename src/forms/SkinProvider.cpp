@@ -298,7 +298,10 @@ LRESULT TsSkinProvider::ProcessMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
   return message.Result;
 }
 
-void TsSkinProvider::KillAnimations() {}
+void TsSkinProvider::KillAnimations() {
+  for (auto& [code, fade] : FTitleFades)
+    if (fade) fade->Stop();
+}
 
 void TsSkinProvider::CallOldWndProc(TMessage& Message) {
   if (OldWndProc) OldWndProc(Message);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "base/WinHandles.h"
 #include "core/CommonData.h"
 #include "forms/ProviderParts.h"
+#include "forms/TitleButtonFade.h"
 #include "graphics/WorkBitmap.h"
 #include "framework/Classes.h"
 #include "framework/Form.h"
@@ -119,6 +121,13 @@ class TsSkinProvider : public TComponent {
   bool BigButtons = false;
   // A title button is held down.
   bool biClicked = false;
+  // The hot or pressed element's hit code; -1 after leaving, 0 when cleared.
+  int32_t CurrentHT = -1;
+  // A right button went down on the title or the icon.
+  bool RightPressed = false;
+  // A maximised window is held by its title; it comes back to its normal size once dragged.
+  bool MaxMoving = false;
+  POINT LastMousePos{};
   TsCaptionButton ButtonClose, ButtonMax, ButtonMin, ButtonHelp;
   int32_t FTitleSkinIndex = -1, FCaptionSkinIndex = -1, FHeaderIndex = -1;
   int32_t LockCount = 0;
@@ -160,8 +169,21 @@ class TsSkinProvider : public TComponent {
   // Rebuilds the frame bitmap: borders, title, icon, caption, title buttons
   // and the client background. False when it cannot paint now.
   bool PaintAll();
-  // Repaints one title button in State from the saved strip under it.
+  // Repaints one title button in State from the saved strip under it; the
+  // change fades where the form's frame has layered windows around it.
   void RepaintTitleButton(TsCaptionButton& Button, int32_t State);
+  // The hit code of a point of the frame bitmap, as the border window answers it.
+  int32_t ExHitTest(TPoint P);
+  // The hit code of a screen point, as the form's own window answers it.
+  int32_t FormHitTest(POINT Screen);
+  // Opens the window's menu at a screen point.
+  void DropSysMenu(POINT Screen);
+  // Shows a menu and answers the command chosen (0 for none); tests put
+  // their own in place of the system's modal menu.
+  using TacMenuTracker = std::function<UINT(HMENU Menu, POINT Screen, HWND Owner)>;
+  static void SetMenuTracker(TacMenuTracker Tracker);
+  // The fade of a title button, or null when none runs.
+  const TacTitleButtonFade* TitleButtonFade(int32_t Code) const;
   TRect IconRect() const { return FIconRect; }
   TRect CaptionRect() const { return FCaptionRect; }
   int32_t VCenter = 0;
@@ -227,10 +249,35 @@ class TsSkinProvider : public TComponent {
   void PaintTitleButton(const TsCaptionButton& Button);
   void PaintUserGlyph(const TsTitleButton& Button);
   TPoint FramePoint(POINT Screen);
-  bool OverCloseButton(POINT Screen);
   bool FrameMouse(TMessage& Message);
   void PaintGrip();
   bool CloseEnabled() const;
+  bool SysMenuItemEnabled(UINT Command) const;
+  bool SysMenuHasItem(UINT Command) const;
+  TsCaptionButton* TitleButtonOfCode(int32_t Code);
+  int32_t CodeOfButton(const TsCaptionButton& Button) const;
+  int32_t TitleElementCode(TPoint P);
+  bool GripAt(TPoint P);
+  bool Sizeable() const;
+  bool OverTitleButton(int32_t Code, POINT Screen);
+  void SetHotHT(int32_t Code, bool Repaint = true);
+  bool ElementCanAct(int32_t Code);
+  void PressHT(int32_t Code);
+  void ClearPress();
+  void SendSysCommand(WPARAM Command, LPARAM Point = 0);
+  void ReleaseHT(POINT Screen);
+  POINT IconMenuPoint(bool FromKeyboard);
+  void IconPressed();
+  bool NcLeftDown(TMessage& Message);
+  void MaxMove(POINT Screen);
+  bool NcDoubleClick(TMessage& Message);
+  bool FadesTitleButtons();
+  void FadeTitleButton(TsCaptionButton& Button, int32_t State);
+  void TitleButtonFullyShown(int32_t Code);
+  void PaintTitleButtonInto(TacWorkBitmap& Target, TPoint At, const TsCaptionButton& Button, int32_t Column);
+  void BlendTitleButtonFade(const TsCaptionButton& Button);
+  // Paints the button into the frame bitmap and copies it to the window.
+  void PutTitleButtonOnScreen(TsCaptionButton& Button);
   bool FrameStale();
   void PaintNonClient();
   void UpdateRegion();
@@ -281,6 +328,8 @@ class TsSkinProvider : public TComponent {
   TacScopedFont FCaptionFont;
   SIZE FWindowSize{};
   int32_t FCaptionFontPPI = 0;
+  // The title buttons' fades by hit code, made on first use.
+  std::map<int32_t, std::unique_ptr<TacTitleButtonFade>> FTitleFades;
   // Frame adapters of the form's frames, as they announced themselves.
   std::vector<LPARAM> FFrameAdapters;
 };

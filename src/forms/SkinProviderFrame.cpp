@@ -379,15 +379,24 @@ void TsSkinProvider::PaintTitleButtons() {
 
 void TsSkinProvider::PaintTitleButton(const TsCaptionButton& Button) {
   if (Button.cpState < 0 || Button.cpRect.IsEmpty()) return;
+  // While it fades, the new state's image lies over the normal one.
+  const TacTitleButtonFade* fade = TitleButtonFade(CodeOfButton(Button));
+  const bool fading = fade && fade->Running();
+  PaintTitleButtonInto(*FCommonData->FCacheBmp, {Button.cpRect.Left, Button.cpRect.Top}, Button,
+                       fading ? 0 : Button.cpState);
+  if (fading) BlendTitleButtonFade(Button);
+}
+
+void TsSkinProvider::PaintTitleButtonInto(TacWorkBitmap& Target, TPoint At, const TsCaptionButton& Button,
+                                          int32_t Column) {
   TacSkinData& skin = *FrameSkin();
   const int32_t index = Button.cpGlyphType == tgNone ? -1 : skin.TitleGlyphs[static_cast<size_t>(Button.cpGlyphType)];
   if (!skin.IsValidImgIndex(index)) return;
   const TsMaskData& glyph = skin.ma[static_cast<size_t>(index)];
-  const int32_t column = std::min(Button.cpState, std::max(glyph.ImageCount - 1, 0));
+  const int32_t column = std::min(Column, std::max(glyph.ImageCount - 1, 0));
   const bool closeDisabled = &Button == &ButtonClose && !CloseEnabled();
-  const bool dimmed = Button.cpState == 0 && (!FormActive || !Form->Enabled() || closeDisabled);
-  DrawSkinImage(*FCommonData->FCacheBmp, {Button.cpRect.Left, Button.cpRect.Top}, column, TacParentBG{}, glyph,
-                dimmed ? 0 : 1, skin);
+  const bool dimmed = Column == 0 && (!FormActive || !Form->Enabled() || closeDisabled);
+  DrawSkinImage(Target, At, column, TacParentBG{}, glyph, dimmed ? 0 : 1, skin);
 }
 
 // A user button's own glyph over its skin image, one pixel lower and to the
@@ -432,16 +441,14 @@ void TsSkinProvider::PaintGrip() {
   DrawSkinImage(*FCommonData->FCacheBmp, {right - grip.Width, bottom - grip.Height}, 0, TacParentBG{}, grip, 1, skin);
 }
 
-bool TsSkinProvider::CloseEnabled() const {
-  if (!Form || !Form->HandleAllocated()) return true;
-  const HMENU menu = GetSystemMenu(Form->Handle(), FALSE);
-  if (!menu) return true;
-  const UINT state = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
-  return state == static_cast<UINT>(-1) || !(state & (MF_DISABLED | MF_GRAYED));
-}
-
 void TsSkinProvider::RepaintTitleButton(TsCaptionButton& Button, int32_t State) {
   Button.cpState = State;
+  if (FadesTitleButtons() && !FCommonData->BGChanged) return FadeTitleButton(Button, State);
+  if (auto it = FTitleFades.find(CodeOfButton(Button)); it != FTitleFades.end() && it->second) it->second->Stop();
+  PutTitleButtonOnScreen(Button);
+}
+
+void TsSkinProvider::PutTitleButtonOnScreen(TsCaptionButton& Button) {
   TacWorkBitmap& image = *FCommonData->FCacheBmp;
   if (FCommonData->BGChanged || image.Empty() || TempBmp.Empty()) {
     FCommonData->BGChanged = true;
