@@ -102,7 +102,7 @@ int main() {
     const TRect close = provider->ButtonClose.cpRect;
     TacWorkBitmap buttonCopy(close.Width(), close.Height());
     const double copyButton = Median([&] { CopyPixels(buttonCopy, {0, 0}, frame, close); });
-    const double repaintButton = Median([&] { provider->RepaintTitleButton(provider->ButtonClose, 0); });
+    const double repaintButton = Median([&] { provider->PutTitleButtonOnScreen(provider->ButtonClose); });
     std::printf("Frame bitmap %d x %d\n", frame.Width(), frame.Height());
     Report("  CopyPixels of the same pixels", copyFrame, copyFrame);
     Report("  PaintAll (a full frame rebuild)", paintAll, copyFrame);

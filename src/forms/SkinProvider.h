@@ -172,6 +172,9 @@ class TsSkinProvider : public TComponent {
   // Repaints one title button in State from the saved strip under it; the
   // change fades where the form's frame has layered windows around it.
   void RepaintTitleButton(TsCaptionButton& Button, int32_t State);
+  // Paints the button as it stands (a running fade included) into the frame
+  // bitmap and copies it to the window.
+  void PutTitleButtonOnScreen(TsCaptionButton& Button);
   // The hit code of a point of the frame bitmap, as the border window answers it.
   int32_t ExHitTest(TPoint P);
   // The hit code of a screen point, as the form's own window answers it.
@@ -276,8 +279,6 @@ class TsSkinProvider : public TComponent {
   void TitleButtonFullyShown(int32_t Code);
   void PaintTitleButtonInto(TacWorkBitmap& Target, TPoint At, const TsCaptionButton& Button, int32_t Column);
   void BlendTitleButtonFade(const TsCaptionButton& Button);
-  // Paints the button into the frame bitmap and copies it to the window.
-  void PutTitleButtonOnScreen(TsCaptionButton& Button);
   bool FrameStale();
   void PaintNonClient();
   void UpdateRegion();
