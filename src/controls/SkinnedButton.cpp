@@ -308,8 +308,9 @@ void TsButton::RetargetFade() {
 
 void TsButton::Click() {
   TsSkinManager* manager = FCommonData.GetSkinManager();
+  const TacClickEffect effect = manager ? manager->AnimEffects().Buttons.ClickEffect : TacClickEffect::ceNone;
   if (manager && HandleAllocated() && FCommonData.Skinned() && Animates(TacAnimatEvent::aeClick) &&
-      manager->AnimEffects().Buttons.ClickEffect == TacClickEffect::ceWaveOut) {
+      (effect == TacClickEffect::ceWaveOut || effect == TacClickEffect::ceCircleAndWave)) {
     RECT bounds{};
     GetWindowRect(Handle(), &bounds);
     TacRippleParams wave;

@@ -353,6 +353,12 @@ bool TsSkinProvider::FrameMouse(TMessage& Message) {
         DropSysMenu(IconMenuPoint(true));
         return true;
       }
+      if (command == SC_MAXIMIZE) {
+        // The maximised window takes the maximised title and its own region.
+        RgnChanged = true;
+        FCommonData->BGChanged = true;
+        return false;
+      }
       if (command == SC_RESTORE) {
         CallOldWndProc(Message);
         FCommonData->BGChanged = true;

@@ -6,28 +6,10 @@
 set -uo pipefail
 program=$1
 expected=$2
-[ -n "${ACS_TEST_DISPLAY:-}" ] || { echo "no ACS_TEST_DISPLAY: skipped"; exit 77; }
-export DISPLAY=$ACS_TEST_DISPLAY
-root=$(cd "$(dirname "$0")/../.." && pwd)
-# A prefix and wineserver of its own: the tests' server runs headless.
-export ACS_WINEPREFIX="$root/build/e2e-prefix"
-. "$root/scripts/wine-env"
-"$root/scripts/wine-prefix"
-
-"$WINELOADER" "$program" </dev/null >/dev/null 2>&1 &
-pid=$!
-trap 'kill "$pid" >/dev/null 2>&1; "$WINESERVER" -k >/dev/null 2>&1; wait "$pid" 2>/dev/null' EXIT
+. "$(dirname "$0")/e2e-start.sh"
+start_velmora "$program" e2e-prefix
 # Something else holding the clipboard must not make the test pass.
 printf 'not copied' | xclip -selection clipboard -i
-
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || { echo "Velmora.exe ended before its window appeared"; exit 1; }
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "no Velmora window appeared"; exit 1; }
 
 # The frame is the window's own: the client area is 262 x 102 at 96 PPI,
 # centred horizontally in the window and at its bottom.

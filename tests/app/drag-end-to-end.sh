@@ -5,26 +5,8 @@
 #   drag-end-to-end.sh VELMORA_EXE
 set -uo pipefail
 program=$1
-[ -n "${ACS_TEST_DISPLAY:-}" ] || { echo "no ACS_TEST_DISPLAY: skipped"; exit 77; }
-export DISPLAY=$ACS_TEST_DISPLAY
-root=$(cd "$(dirname "$0")/../.." && pwd)
-# A prefix and wineserver of its own: the tests' server runs headless.
-export ACS_WINEPREFIX="$root/build/e2e-drag-prefix"
-. "$root/scripts/wine-env"
-"$root/scripts/wine-prefix"
-
-"$WINELOADER" "$program" </dev/null >/dev/null 2>&1 &
-pid=$!
-trap 'kill "$pid" >/dev/null 2>&1; "$WINESERVER" -k >/dev/null 2>&1; wait "$pid" 2>/dev/null' EXIT
-
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || { echo "Velmora.exe ended before its window appeared"; exit 1; }
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "no Velmora window appeared"; exit 1; }
+. "$(dirname "$0")/e2e-start.sh"
+start_velmora "$program" e2e-drag-prefix
 
 position() { xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y)=' | tr '\n' ' '; }
 # The window is placed once it has painted; wait until it stands still.

@@ -172,6 +172,15 @@ TEST_F(Fade, TheClickCircleSpreadsThePressedImageFromTheClickAndEndsOnTheHotOne)
   EXPECT_FALSE(data.AnimTimer->Ticking());
 }
 
+TEST_F(Fade, AClickSendsAWaveOutOfTheButtonOnlyWhenTheManagerAsksForIt) {
+  button->Click();
+  EXPECT_LT(button->SkinData().CircleID, 0) << "the manager's events leave clicks out";
+  manager->AnimEffects().Buttons.Events.Include(TacBtnEvent::beClick);
+  manager->AnimEffects().Buttons.ClickEffect = TacClickEffect::ceWaveOut;
+  button->Click();
+  EXPECT_GE(button->SkinData().CircleID, 0);
+}
+
 TEST_F(Fade, TheEditsFrameFadesWithItsFocus) {
   TsCommonData& data = edit->SkinData();
   edit->SetFocus();
