@@ -83,8 +83,7 @@ int main() {
     const double focus = Median([] { (void)GetFocus(); });
     Report("GetFocus, one system query", focus, blit);
 
-    // The frame bitmap as the extended-border window shows it.
-    TsSkinProvider::SetBorderWindowLayout(true);
+    // The frame bitmap the border window shows.
     auto* provider = reinterpret_cast<TsSkinProvider*>(form.Perform(SM_SKINCOMMAND, MakeSkinCommand(SK_GET_PROVIDER)));
     if (!provider || !provider->PaintAll()) {
       std::fprintf(stderr, "the main window's frame could not be painted\n");

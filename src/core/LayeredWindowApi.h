@@ -10,3 +10,10 @@ bool LayeredWindowsAvailable();
 
 // Lets tests take layered windows away (null) or watch the updates.
 void SetUpdateLayeredWindowProc(TUpdateLayeredWindowProc Proc);
+// UpdateLayeredWindow as user32 has it, whatever the seam holds now.
+TUpdateLayeredWindowProc SystemUpdateLayeredWindowProc();
+
+class TacWorkBitmap;
+// The pixels a layered-window update reads from its source device context
+// (the bitmap selected into it), top row first; false when there are none.
+bool ReadLayeredSource(HDC Source, SIZE Size, TacWorkBitmap& Image);

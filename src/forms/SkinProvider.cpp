@@ -107,6 +107,7 @@ void TsSkinProvider::AfterConstruction() {
 TsSkinProvider::~TsSkinProvider() {
   Destroying();
   KillAnimations();
+  FBorderForm.reset();
   std::erase(SkinnedFormList(), this);
   if (FTakeover) {
     // Whoever took the form over after us keeps it; our link in their chain

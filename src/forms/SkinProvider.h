@@ -11,6 +11,7 @@
 
 #include "base/WinHandles.h"
 #include "core/CommonData.h"
+#include "forms/BorderWindow.h"
 #include "forms/ProviderParts.h"
 #include "forms/TitleButtonFade.h"
 #include "graphics/WorkBitmap.h"
@@ -160,12 +161,23 @@ class TsSkinProvider : public TComponent {
   // The system's frame width and caption height for this form.
   int32_t SystemFrameWidth() const;
   int32_t SystemCaptionHeight() const;
-  // The frame is laid out for the extended-border window.
+  // The form's frame is shown by the border window and laid out for it.
   bool BorderWindowLayout();
-  // The border window comes with the extended borders; until then the frame
-  // of a form that wants one is laid out for it only where this is on (the
-  // snapshot tool, tests), and on screen the frame is the non-client one.
-  static void SetBorderWindowLayout(bool On);
+  // How far the form window's top-left lies inside the border window's.
+  TPoint BorderWindowOffset();
+  // The border window while the form has one.
+  TacBorderForm* BorderForm() const { return FBorderForm.get(); }
+  // Makes, places or frees the border window as the form's state asks.
+  void UpdateBorderWindow(bool Redraw);
+  // The form's own window shows only its client area; the border window the rest.
+  void ClipFormToClient();
+  // The frame bitmap must be rebuilt before it is shown.
+  bool FrameStale();
+  // Counts the changes of the frame bitmap, so that its viewers know when to show it again.
+  uint32_t FrameVersion() const { return FFrameVersion; }
+  // What a mouse message on the border window means (the border window's
+  // messages reach the form through this); false for other messages.
+  bool BorderWindowMouse(TMessage& Message);
   // Rebuilds the frame bitmap: borders, title, icon, caption, title buttons
   // and the client background. False when it cannot paint now.
   bool PaintAll();
@@ -242,6 +254,7 @@ class TsSkinProvider : public TComponent {
   void PaintClientBackground(HDC DC);
   TacSkinData* FrameSkin();
   bool HasCaption() const;
+  bool MaximisedTitleTaller();
   void LayoutTitle();
   void PaintTitle(bool WithSection);
   void PaintIcon();
@@ -252,6 +265,8 @@ class TsSkinProvider : public TComponent {
   void PaintTitleButton(const TsCaptionButton& Button);
   void PaintUserGlyph(const TsTitleButton& Button);
   TPoint FramePoint(POINT Screen);
+  // The window the pointer is on while it is over the frame.
+  HWND FrameWindow() const;
   bool FrameMouse(TMessage& Message);
   void PaintGrip();
   bool CloseEnabled() const;
@@ -279,8 +294,9 @@ class TsSkinProvider : public TComponent {
   void TitleButtonFullyShown(int32_t Code);
   void PaintTitleButtonInto(TacWorkBitmap& Target, TPoint At, const TsCaptionButton& Button, int32_t Column);
   void BlendTitleButtonFade(const TsCaptionButton& Button);
-  bool FrameStale();
   void PaintNonClient();
+  void FollowPosition(const WINDOWPOS& Position);
+  void MaximisedPlacement(MINMAXINFO& Info);
   void UpdateRegion();
   void RedrawFrame();
   void ReceivePreview(TMessage& Message);
@@ -329,6 +345,8 @@ class TsSkinProvider : public TComponent {
   TacScopedFont FCaptionFont;
   SIZE FWindowSize{};
   int32_t FCaptionFontPPI = 0;
+  std::unique_ptr<TacBorderForm> FBorderForm;
+  uint32_t FFrameVersion = 0;
   // The title buttons' fades by hit code, made on first use.
   std::map<int32_t, std::unique_ptr<TacTitleButtonFade>> FTitleFades;
   // Frame adapters of the form's frames, as they announced themselves.

@@ -112,6 +112,7 @@ void TsSkinProvider::RemoveSkin(TsSkinManager* Manager) {
   FCommonData->TranspMode = 0;
   PassToChildren(Form, removed);
   KillAnimations();
+  FBorderForm.reset();
   if (FormDestroying()) return;
   if (Manager) {
     UpdateSysMenuStyle();

@@ -18,16 +18,9 @@
 
 namespace {
 
-bool& BorderWindowLayoutSwitch() {
-  static bool on = false;
-  return on;
-}
-
 constexpr int32_t kMissingGlyphSize = 21;
 
 }  // namespace
-
-void TsSkinProvider::SetBorderWindowLayout(bool On) { BorderWindowLayoutSwitch() = On; }
 
 // The frame is drawn at the form's own resolution.
 TacSkinData* TsSkinProvider::FrameSkin() {
@@ -37,9 +30,25 @@ TacSkinData* TsSkinProvider::FrameSkin() {
 
 bool TsSkinProvider::BorderWindowLayout() {
   TsSkinManager* manager = SkinManager();
-  return BorderWindowLayoutSwitch() && manager && manager->ExtendedBorders() && FAllowExtBorders &&
-         NonClientPainted() && Form && Form->BorderStyle() != TFormBorderStyle::bsNone && Form->HandleAllocated() &&
-         !IsZoomed(Form->Handle());
+  if (!manager || !manager->ExtendedBorders() || !FAllowExtBorders || !NonClientPainted() || !Form ||
+      Form->BorderStyle() == TFormBorderStyle::bsNone || Form->Parent() || !Form->HandleAllocated())
+    return false;
+  return !IsZoomed(Form->Handle()) || !manager->Options().NativeBordersMaximized;
+}
+
+TPoint TsSkinProvider::BorderWindowOffset() {
+  const TRect s = ShadowSize();
+  const int32_t b = BorderWidth(), f = SystemFrameWidth(), c = SystemCaptionHeight(), h = CaptionHeight();
+  if (MaximisedTitleTaller()) return {b + s.Left - f, s.Top + (h - c - f) + 4};
+  return {b + s.Left - f, s.Top + h - f - c};
+}
+
+// A maximised window whose skin title is more than 4 pixels taller than the
+// system's caption is placed lower, so that the taller title still fits.
+bool TsSkinProvider::MaximisedTitleTaller() {
+  const TacSkinData* skin = FrameSkin();
+  return skin && Form && Form->HandleAllocated() && IsZoomed(Form->Handle()) && BorderWindowLayout() && HasCaption() &&
+         skin->ExMaxHeight - SystemCaptionHeight() > 4;
 }
 
 bool TsSkinProvider::HasCaption() const {
@@ -227,6 +236,7 @@ bool TsSkinProvider::PaintAll() {
   }
   MenuChanged = false;
   FCommonData->BGChanged = false;
+  ++FFrameVersion;
   PaintOuterEffects(Form, {OffsetX(), OffsetY()});
   return true;
 }
@@ -459,7 +469,9 @@ void TsSkinProvider::PutTitleButtonOnScreen(TsCaptionButton& Button) {
   CopyPixels(image, {r.Left, r.Top}, TempBmp, {r.Left - FTempRect.Left, r.Top - FTempRect.Top,
                                                  r.Right - FTempRect.Left, r.Bottom - FTempRect.Top});
   PaintTitleButton(Button);
-  if (BorderWindowLayout() || !Form->HandleAllocated()) return;
+  ++FFrameVersion;
+  if (!Form->HandleAllocated()) return;
+  if (BorderWindowLayout()) return UpdateBorderWindow(true);
   const TacWindowDC dc(Form->Handle(), true);
   GdiFlush();
   BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), WorkBitmapDC(image), r.Left, r.Top, SRCCOPY);

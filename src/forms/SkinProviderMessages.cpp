@@ -189,7 +189,16 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
       return;
     case CM_ENABLEDCHANGED:
       CallOldWndProc(Message);
+      if (FBorderForm && FBorderForm->Handle()) EnableWindow(FBorderForm->Handle(), Form->Enabled());
       RedrawFrame();
+      return;
+    case WM_WINDOWPOSCHANGED:
+      CallOldWndProc(Message);
+      if (const auto* position = LParamPointer<const WINDOWPOS>(Message)) FollowPosition(*position);
+      return;
+    case WM_GETMINMAXINFO:
+      CallOldWndProc(Message);
+      if (auto* info = LParamPointer<MINMAXINFO>(Message)) MaximisedPlacement(*info);
       return;
     case CM_COLORCHANGED:
       CallOldWndProc(Message);
@@ -213,6 +222,49 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
   CallOldWndProc(Message);
 }
 
+// The border window goes wherever the form goes, and away while it is hidden.
+void TsSkinProvider::FollowPosition(const WINDOWPOS& Position) {
+  if (!NonClientPainted()) return;
+  if (Position.flags & SWP_HIDEWINDOW) {
+    if (FBorderForm) FBorderForm->FreeWindow();
+    return;
+  }
+  constexpr UINT kUnchanged = SWP_NOMOVE | SWP_NOSIZE;
+  if ((Position.flags & kUnchanged) != kUnchanged || (Position.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED))) {
+    UpdateBorderWindow(false);
+  } else if (!(Position.flags & SWP_NOZORDER) && FBorderForm) {
+    FBorderForm->Restack();
+  }
+}
+
+// Maximised, the system frame lies outside the screen and the skin's taller title still fits.
+void TsSkinProvider::MaximisedPlacement(MINMAXINFO& Info) {
+  if (!BorderWindowLayout() || Form->Parent() || Form->BorderStyle() == TFormBorderStyle::bsNone) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(Form->Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const TacSkinData* skin = FrameSkin();
+  const int32_t f = SystemFrameWidth(), c = SystemCaptionHeight();
+  const int32_t x = skin && HasCaption() ? std::max(0, skin->ExMaxHeight - c - 4) : 0;
+  const RECT work = monitor.rcWork;
+  Info.ptMaxSize = {work.right - work.left + 2 * f, work.bottom - work.top + 2 * f - x};
+  Info.ptMaxPosition = {work.left - monitor.rcMonitor.left - f, work.top - monitor.rcMonitor.top + x - f};
+}
+
+void TsSkinProvider::UpdateBorderWindow(bool Redraw) {
+  if (!BorderWindowLayout()) {
+    FBorderForm.reset();
+    return;
+  }
+  if (!FBorderForm) FBorderForm = std::make_unique<TacBorderForm>(*this);
+  FBorderForm->Update(Redraw);
+}
+
+void TsSkinProvider::ClipFormToClient() {
+  RgnChanged = true;
+  UpdateRegion();
+}
+
 bool TsSkinProvider::FrameStale() {
   const TacWorkBitmap& image = *FCommonData->FCacheBmp;
   const TSize size = FrameBitmapSize();
@@ -221,10 +273,14 @@ bool TsSkinProvider::FrameStale() {
 
 void TsSkinProvider::PaintClientBackground(HDC DC) {
   const RECT client = Form->ClientRect();
-  if (FrameStale() && !PaintAll()) {
-    const TacScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Form->Color()))));
-    FillRect(DC, &client, brush.Get());
-    return;
+  if (FrameStale()) {
+    if (!PaintAll()) {
+      const TacScopedBrush brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Form->Color()))));
+      FillRect(DC, &client, brush.Get());
+      return;
+    }
+    // The frame around the client changed with it.
+    if (FBorderForm) FBorderForm->Update(false);
   }
   GdiFlush();
   BitBlt(DC, 0, 0, client.right, client.bottom, WorkBitmapDC(*FCommonData->FCacheBmp), OffsetX(), OffsetY(), SRCCOPY);
@@ -233,9 +289,10 @@ void TsSkinProvider::PaintClientBackground(HDC DC) {
 // The frame from the frame bitmap: the title strip and the three border
 // strips; the client area is WM_PAINT's.
 void TsSkinProvider::PaintNonClient() {
-  if (FrameStale() && !PaintAll()) return;
+  const bool stale = FrameStale();
+  if (stale && !PaintAll()) return;
   UpdateRegion();
-  if (BorderWindowLayout()) return;
+  if (BorderWindowLayout()) return UpdateBorderWindow(stale);
   const TacWindowDC dc(Form->Handle(), true);
   const RECT client = Form->ClientRectInWindow();
   ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);

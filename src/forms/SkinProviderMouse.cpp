@@ -38,12 +38,18 @@ TsSkinProvider::TacMenuTracker& MenuTracker() {
 
 }  // namespace
 
-// The screen point in frame-bitmap coordinates: without the border window
-// the frame bitmap is the window.
+// The screen point in frame-bitmap coordinates: the frame bitmap is the
+// border window's image, or without it the form's window.
 TPoint TsSkinProvider::FramePoint(POINT Screen) {
   RECT window{};
   GetWindowRect(Form->Handle(), &window);
-  return {Screen.x - window.left, Screen.y - window.top};
+  const TPoint inside = BorderWindowLayout() ? BorderWindowOffset() : TPoint{0, 0};
+  return {Screen.x - window.left + inside.X, Screen.y - window.top + inside.Y};
+}
+
+HWND TsSkinProvider::FrameWindow() const {
+  const HWND border = FBorderForm ? FBorderForm->Handle() : nullptr;
+  return border ? border : Form->Handle();
 }
 
 bool TsSkinProvider::OverTitleButton(int32_t Code, POINT Screen) {
@@ -65,7 +71,7 @@ void TsSkinProvider::SetHotHT(int32_t Code, bool Repaint) {
   if (!button || button->cpState < 0) return;
   if (Repaint) RepaintTitleButton(*button, 1);
   // The pointer may leave the frame without another non-client move.
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, Form->Handle(), 0};
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, FrameWindow(), 0};
   TrackMouseEvent(&track);
 }
 
@@ -259,11 +265,69 @@ bool TsSkinProvider::NcDoubleClick(TMessage& Message) {
   }
 }
 
-// True when the message was the frame's.
-bool TsSkinProvider::FrameMouse(TMessage& Message) {
-  if (!NonClientPainted() || BorderWindowLayout() || !Form->HandleAllocated() || !HasCaption()) return false;
+bool TsSkinProvider::BorderWindowMouse(TMessage& Message) {
+  if (!Form || !Form->HandleAllocated() || !NonClientPainted()) return false;
+  const HWND form = Form->Handle();
   switch (Message.Msg) {
     case WM_NCHITTEST: {
+      // The shadow lets the pointer through; the rest of the frame is this window's own.
+      const int32_t code = ExHitTest(FramePoint(MessagePoint(Message)));
+      Message.Result = code == HTTRANSPARENT ? HTTRANSPARENT : acBorderWindowCode;
+      return true;
+    }
+    case WM_SETCURSOR: {
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      const HCURSOR shape = CursorForHitCode(ExHitTest(FramePoint(cursor)));
+      if (!shape) return false;
+      SetCursor(shape);
+      Message.Result = TRUE;
+      return true;
+    }
+    case WM_MOUSEACTIVATE:
+      Message.Result = MA_NOACTIVATE;
+      if (Form->Enabled()) SetForegroundWindow(form);
+      return true;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP: {
+      // The form acts on the element under the pointer as on its own frame.
+      const int32_t code = ExHitTest(FramePoint(MessagePoint(Message)));
+      SendMessageW(form, Message.Msg, static_cast<WPARAM>(code), Message.LParam);
+      Message.Result = 0;
+      return true;
+    }
+    case WM_NCMOUSELEAVE:
+      SendMessageW(form, WM_NCMOUSELEAVE, 0, 0);
+      return true;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: {
+      // Only the shadow is the client of this window: the next event there goes to the window below.
+      POINT screen = MessagePoint(Message);
+      ::ClientToScreen(FBorderForm ? FBorderForm->Handle() : form, &screen);
+      if (FBorderForm) FBorderForm->CutHoleAt(screen);
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+// True when the message was the frame's.
+bool TsSkinProvider::FrameMouse(TMessage& Message) {
+  if (!NonClientPainted() || !Form->HandleAllocated() || !HasCaption()) return false;
+  switch (Message.Msg) {
+    case WM_NCHITTEST: {
+      // With the border window the form's own window is its client area alone.
+      if (BorderWindowLayout()) return false;
       const POINT screen = MessagePoint(Message);
       const int32_t code = FormHitTest(screen);
       const bool grip = code == HTBOTTOMRIGHT && GripAt(FramePoint(screen));
@@ -287,6 +351,7 @@ bool TsSkinProvider::FrameMouse(TMessage& Message) {
     case WM_NCLBUTTONDBLCLK:
       return NcDoubleClick(Message);
     case WM_MOUSEMOVE: {
+      if (FBorderForm) FBorderForm->RestoreRegion();
       if (MaxMoving) {
         MaxMove(ClientPointToScreen(Form->Handle(), Message));
         return true;

@@ -18,7 +18,6 @@ class MainWindowFrame : public testing::TestWithParam<int32_t> {
  protected:
   void SetUp() override {
     previousErrorBox = SetErrorBoxProc([](const std::string&, TacBoxKind) {});
-    TsSkinProvider::SetBorderWindowLayout(true);
     form = std::make_unique<TForm1>(nullptr);
     form->Show();
     SetForegroundWindow(form->Handle());
@@ -35,7 +34,6 @@ class MainWindowFrame : public testing::TestWithParam<int32_t> {
   }
   void TearDown() override {
     form.reset();
-    TsSkinProvider::SetBorderWindowLayout(false);
     SetErrorBoxProc(previousErrorBox);
   }
   int32_t ppi() const { return GetParam(); }

@@ -1,6 +1,7 @@
 // The mouse on the painted frame, driven with the non-client messages the
 // system sends: hit codes, the title buttons' fades, clicks, double and
 // right clicks, and the places the window's menu opens at.
+#include <algorithm>
 #include <vector>
 
 #include "FormsFixture.h"
@@ -24,7 +25,6 @@ class FrameMouse : public FormsFixture {
  protected:
   void SetUp() override {
     FormsFixture::SetUp();
-    manager->SetExtendedBorders(true);
     TsSkinProvider::SetMenuTracker([this](HMENU, POINT screen, HWND) {
       menuPoints.push_back(screen);
       return menuAnswer;
@@ -181,7 +181,7 @@ TEST_F(FrameMouse, TheMenuOpensBelowTheIconAtARightClickAndForAltSpace) {
 }
 
 TEST_F(FrameMouse, WithTheBorderWindowTheShadowBesideAndAboveTheTitleIsTransparent) {
-  TsSkinProvider::SetBorderWindowLayout(true);
+  manager->SetExtendedBorders(true);
   Open();
   provider->SkinData().BGChanged = true;
   ASSERT_TRUE(provider->PaintAll());
@@ -208,11 +208,10 @@ TEST_F(FrameMouse, WithTheBorderWindowTheShadowBesideAndAboveTheTitleIsTranspare
   for (const Case& c : cases) EXPECT_EQ(provider->ExHitTest(c.Point), c.Code) << c.Where;
   form->SetEnabled(false);
   EXPECT_EQ(provider->ExHitTest({provider->CaptionRect().Left + 20, titleY}), HTTRANSPARENT) << "a disabled form";
-  TsSkinProvider::SetBorderWindowLayout(false);
 }
 
 TEST_F(FrameMouse, ASizeableFormIsSizedFromBandsInTheShadowAndAtItsEdges) {
-  TsSkinProvider::SetBorderWindowLayout(true);
+  manager->SetExtendedBorders(true);
   Open(TFormBorderStyle::bsSizeable,
        {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
   const TRect s = provider->ShadowSize();
@@ -227,7 +226,7 @@ TEST_F(FrameMouse, ASizeableFormIsSizedFromBandsInTheShadowAndAtItsEdges) {
     const TPoint left{s.Left - skin.ExShadowOffs + 1, size.cy / 2};
     EXPECT_EQ(provider->ExHitTest(left), HTLEFT);
   }
-  TsSkinProvider::SetBorderWindowLayout(false);
+  manager->SetExtendedBorders(false);
   provider->SkinData().BGChanged = true;
   ASSERT_TRUE(provider->PaintAll());
   const RECT r = WindowRect(window);
@@ -263,6 +262,24 @@ TEST_F(FrameMouse, AMaximisedWindowDraggedByItsTitleComesBackOnlyOnceReallyDragg
   MSG msg;
   EXPECT_TRUE(PeekMessageW(&msg, window, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
   EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
+}
+
+TEST_F(FrameMouse, MaximisedWithTheBorderWindowTheSystemFrameLiesOffTheScreen) {
+  manager->SetExtendedBorders(true);
+  Open(TFormBorderStyle::bsSizeable,
+       {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
+  MINMAXINFO info{};
+  SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  const int32_t f = provider->SystemFrameWidth(), c = provider->SystemCaptionHeight();
+  const int32_t x = std::max(0, manager->CommonSkinData().ExMaxHeight - c - 4);
+  const RECT work = monitor.rcWork;
+  EXPECT_EQ(info.ptMaxPosition.x, work.left - monitor.rcMonitor.left - f);
+  EXPECT_EQ(info.ptMaxPosition.y, work.top - monitor.rcMonitor.top + x - f);
+  EXPECT_EQ(info.ptMaxSize.x, work.right - work.left + 2 * f);
+  EXPECT_EQ(info.ptMaxSize.y, work.bottom - work.top + 2 * f - x);
 }
 
 TEST(FrameMousePlaces, AMaximisedWindowComesBackUnderTheCursorAndNeverAboveTheScreen) {

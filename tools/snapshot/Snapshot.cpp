@@ -1,21 +1,25 @@
 // Writes the main window, as a person would see it over a neutral backdrop,
-// to PNG files in a folder: the frame bitmap with its outer shadow, and the
-// client area with the child controls painted by themselves.
+// to PNG files in a folder: the image the border window shows (the frame
+// with its outer shadow), and the client area with the child controls
+// painted by themselves.
 //   snapshot OUTDIR [PPI]
 // Files: window-PPI-LOOK.png for PPI 96, 120, 144, 192 (or the one given) and LOOK active,
 // inactive, button-hot, button-pressed, button-disabled.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "PngWrite.h"
 #include "app/Unit1.h"
 #include "base/ErrorBox.h"
+#include "core/LayeredWindowApi.h"
 #include "forms/SkinProvider.h"
 #include "framework/Application.h"
 #include "framework/Bitmap.h"
@@ -32,18 +36,33 @@ void Put(TacWorkBitmap& image, int32_t x, int32_t y, TacPixel pixel) {
   if (x >= 0 && y >= 0 && x < image.Width() && y < image.Height()) image.SetPixel(x, y, pixel);
 }
 
+// A premultiplied pixel over an opaque one, as the desktop composes a layered window.
 TacPixel Over(TacPixel top, TacPixel under) {
   const uint32_t a = Alpha(top);
-  const auto mix = [a](uint32_t t, uint32_t u) { return (t * a + u * (255 - a) + 127) / 255; };
+  const auto mix = [a](uint32_t t, uint32_t u) { return std::min<uint32_t>(255, t + (u * (255 - a) + 127) / 255); };
   return MakePixel(mix(Red(top), Red(under)), mix(Green(top), Green(under)), mix(Blue(top), Blue(under)), 255);
 }
 
-// The frame over the backdrop, then the client area as the window paints it.
+// The last image given to a layered window, as the system got it.
+TacWorkBitmap& ShownImage() {
+  static TacWorkBitmap image;
+  return image;
+}
+
+BOOL WINAPI RecordLayeredImage(HWND window, HDC screen, POINT* at, SIZE* size, HDC source, POINT* from, COLORREF key,
+                               BLENDFUNCTION* blend, DWORD flags) {
+  if (size && !ReadLayeredSource(source, *size, ShownImage())) ShownImage().SetSize(0, 0);
+  const TUpdateLayeredWindowProc system = SystemUpdateLayeredWindowProc();
+  return system ? system(window, screen, at, size, source, from, key, blend, flags) : TRUE;
+}
+
+// The border window's image over the backdrop, then the client area as the window paints it.
 std::unique_ptr<TacWorkBitmap> Compose(TForm1& form, TsSkinProvider& provider) {
   provider.SkinData().BGChanged = true;
-  provider.PaintAll();
-
-  const TacWorkBitmap& frame = *provider.SkinData().FCacheBmp;
+  ShownImage().SetSize(0, 0);
+  provider.UpdateBorderWindow(true);
+  const TacWorkBitmap& frame = ShownImage();
+  if (frame.Empty()) throw std::runtime_error("the main window's border window showed no image");
   auto composed = NewWorkBitmap(frame.Width() + 2 * kMargin, frame.Height() + 2 * kMargin);
   TacWorkBitmap& image = *composed;
   image.Fill(kBackdrop);
@@ -128,8 +147,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   SetErrorBoxProc([](const std::string& text, TacBoxKind) { std::fprintf(stderr, "%s\n", text.c_str()); });
-  // The border window comes with the extended borders; its image is the frame bitmap.
-  TsSkinProvider::SetBorderWindowLayout(true);
+  SetUpdateLayeredWindowProc(RecordLayeredImage);
   try {
     CreateDirectoryA(argv[1], nullptr);
     for (const int32_t ppi : {96, 120, 144, 192})
