@@ -4,6 +4,7 @@
 #include "forms/SkinProvider.h"
 #include "graphics/AlphaOps.h"
 #include "graphics/BlockCopy.h"
+#include "graphics/PixelFill.h"
 #include "graphics/WorkBitmapDib.h"
 #include "messages/SkinCommand.h"
 
@@ -100,6 +101,12 @@ void TacBorderForm::PutImage(POINT At, SIZE Size) {
   FImage.EnsureSize(frame.Width(), frame.Height());
   CopyPixels(FImage, {0, 0}, frame, frame.BoundsRect());
   PremultiplyAlpha(FImage);
+  // Under the form's client area the image is clear as well as cut away:
+  // where the system keeps a layered window's pixels but not its region
+  // (Wine's X11 driver), the form still shows through, and the pointer
+  // passes to it.
+  const int32_t x = FProvider.OffsetX(), y = FProvider.OffsetY();
+  FillPixels(FImage, {x, y, x + FProvider.Form->ClientWidth(), y + FProvider.Form->ClientHeight()}, 0, 0);
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   GdiFlush();

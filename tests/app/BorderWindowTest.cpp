@@ -14,6 +14,7 @@
 #include "framework/Application.h"
 #include "graphics/AlphaOps.h"
 #include "graphics/BlockCopy.h"
+#include "graphics/PixelFill.h"
 #include "messages/SkinCommand.h"
 #include "skin/SkinData.h"
 
@@ -128,12 +129,14 @@ class BorderWindow : public testing::Test {
       if (u.Window == Border()) own.push_back(u);
     return own;
   }
-  // The frame bitmap as the border window must show it: premultiplied.
+  // The frame bitmap as the border window must show it: premultiplied, and clear under the client area.
   std::unique_ptr<TacWorkBitmap> Expected() {
     const TacWorkBitmap& frame = *provider->SkinData().FCacheBmp;
     auto image = NewWorkBitmap(frame);
     CopyPixels(*image, {0, 0}, frame, frame.BoundsRect());
     PremultiplyAlpha(*image);
+    const int32_t x = provider->OffsetX(), y = provider->OffsetY();
+    FillPixels(*image, {x, y, x + form->ClientWidth(), y + form->ClientHeight()}, 0, 0);
     return image;
   }
   static bool SamePixels(const TacWorkBitmap& a, const TacWorkBitmap& b) {
