@@ -1,7 +1,9 @@
 // The main window in motion and at rest: one frame of the copy button's
 // fade (a blend of its two 252 x 23 images and the copy to its window) next
-// to a plain copy of the same pixels, and what ten idle seconds of the shown
-// window cost: processor time and timer messages.
+// to a plain copy of the same pixels; one frame of the close button's fade,
+// which gives the border window its whole image again, next to a copy of
+// that image; and what ten idle seconds of the shown window cost: processor
+// time and timer messages.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +13,9 @@
 #include "app/Unit1.h"
 #include "base/WinHandles.h"
 #include "core/StateFade.h"
+#include "forms/SkinProvider.h"
+#include "graphics/BlockCopy.h"
+#include "messages/SkinCommand.h"
 #include "framework/Application.h"
 #include "graphics/WorkBitmapDib.h"
 
@@ -75,6 +80,19 @@ int main() {
     Report("  BitBlt of the same pixels", copy, copy);
     Report("  One fade frame (blend and copy)", frame, copy);
     button.Perform(CM_MOUSELEAVE, 0, 0);
+
+    auto* provider = reinterpret_cast<TsSkinProvider*>(form.Perform(SM_SKINCOMMAND, MakeSkinCommand(SK_GET_PROVIDER)));
+    if (!provider || !provider->BorderForm()) {
+      std::fprintf(stderr, "the main window has no border window\n");
+      return 1;
+    }
+    const TacWorkBitmap& frameImage = *provider->SkinData().FCacheBmp;
+    TacWorkBitmap frameCopy(frameImage.Width(), frameImage.Height());
+    const double copyFrame = Median([&] { CopyPixels(frameCopy, {0, 0}, frameImage, frameImage.BoundsRect()); });
+    const double closeFrame = Median([&] { provider->PutTitleButtonOnScreen(provider->ButtonClose); }, 500);
+    std::printf("Close button fade frame (border window %d x %d)\n", frameImage.Width(), frameImage.Height());
+    Report("  CopyPixels of the frame image", copyFrame, copyFrame);
+    Report("  One fade frame (button and new image)", closeFrame, copyFrame);
     IdleTimerMessages(1);
 
     const double before = ProcessSeconds();

@@ -1,5 +1,7 @@
 #include "forms/BorderWindow.h"
 
+#include <algorithm>
+
 #include "core/LayeredWindowApi.h"
 #include "forms/SkinProvider.h"
 #include "graphics/AlphaOps.h"
@@ -87,6 +89,22 @@ void TacBorderForm::RestoreRegion() {
   if (!FHoleCut || !Handle()) return;
   FHoleCut = false;
   SetWindowRgn(Handle(), MakeRgn(), FALSE);
+}
+
+void TacBorderForm::ClipToFormSize(SIZE FormSize) {
+  const HWND window = Handle();
+  if (!window || !FShown) return;
+  RECT form{};
+  GetWindowRect(FProvider.Form->Handle(), &form);
+  const int32_t w = FSize.cx + FormSize.cx - (form.right - form.left);
+  const int32_t h = FSize.cy + FormSize.cy - (form.bottom - form.top);
+  if (w >= FSize.cx && h >= FSize.cy) return;
+  const HRGN region = MakeRgn();
+  const TacScopedRegion bounds(CreateRectRgn(0, 0, std::max(w, 0), std::max(h, 0)));
+  CombineRgn(region, region, bounds.Get(), RGN_AND);
+  SetWindowRgn(window, region, FALSE);
+  // The next update gives the window its full region again.
+  FHoleCut = true;
 }
 
 void TacBorderForm::Restack() {

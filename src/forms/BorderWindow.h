@@ -37,6 +37,9 @@ class TacBorderForm {
   // one-pixel hole at Screen, the only one there is.
   void CutHoleAt(POINT Screen);
   void RestoreRegion();
+  // Before the form takes a new size: nothing of the old frame may show
+  // beyond where the new one will end.
+  void ClipToFormSize(SIZE FormSize);
 
  private:
   class TacBorderWindow;

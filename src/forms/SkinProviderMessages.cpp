@@ -196,6 +196,14 @@ void TsSkinProvider::SkinnedMessage(TMessage& Message) {
       CallOldWndProc(Message);
       if (const auto* position = LParamPointer<const WINDOWPOS>(Message)) FollowPosition(*position);
       return;
+    case WM_WINDOWPOSCHANGING:
+      if (const auto* position = LParamPointer<const WINDOWPOS>(Message); position && FBorderForm)
+        if (!(position->flags & SWP_NOSIZE)) FBorderForm->ClipToFormSize({position->cx, position->cy});
+      break;
+    case WM_SIZING:
+      CallOldWndProc(Message);
+      if (FBorderForm) FBorderForm->Update(false);
+      return;
     case WM_GETMINMAXINFO:
       CallOldWndProc(Message);
       if (auto* info = LParamPointer<MINMAXINFO>(Message)) MaximisedPlacement(*info);

@@ -43,18 +43,22 @@ BOOL WINAPI RecordUpdate(HWND window, HDC screen, POINT* at, SIZE* size, HDC sou
   return SystemUpdateLayeredWindowProc()(window, screen, at, size, source, from, key, blend, flags);
 }
 
+bool OfThisProcess(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
+BOOL CALLBACK CollectLayered(HWND window, LPARAM found) {
+  if (OfThisProcess(window) && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED))
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
 // The layered windows this process has, shown or not.
 std::vector<HWND> LayeredWindowsOfProcess() {
   std::vector<HWND> found;
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED))
-          reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(CollectLayered, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
@@ -68,25 +72,22 @@ DWORD GdiObjects() {
   return n;
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<DWORD*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count) {
+  if (!OfThisProcess(window)) return TRUE;
+  CountWindow(window, count);
+  EnumChildWindows(window, CountWindow, count);
+  return TRUE;
+}
+
 DWORD UserObjects() {
   if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return n;
   DWORD n = 0;
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != GetCurrentProcessId()) return TRUE;
-        ++*reinterpret_cast<DWORD*>(param);
-        EnumChildWindows(
-            window,
-            [](HWND, LPARAM p) -> BOOL {
-              ++*reinterpret_cast<DWORD*>(p);
-              return TRUE;
-            },
-            param);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&n));
+  EnumWindows(CountWindowAndChildren, reinterpret_cast<LPARAM>(&n));
   return n;
 }
 
