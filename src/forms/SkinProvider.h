@@ -193,10 +193,6 @@ class TsSkinProvider : public TComponent {
   int32_t FormHitTest(POINT Screen);
   // Opens the window's menu at a screen point.
   void DropSysMenu(POINT Screen);
-  // Shows a menu and answers the command chosen (0 for none); tests put
-  // their own in place of the system's modal menu.
-  using TacMenuTracker = std::function<UINT(HMENU Menu, POINT Screen, HWND Owner)>;
-  static void SetMenuTracker(TacMenuTracker Tracker);
   // The fade of a title button, or null when none runs.
   const TacTitleButtonFade* TitleButtonFade(int32_t Code) const;
   TRect IconRect() const { return FIconRect; }

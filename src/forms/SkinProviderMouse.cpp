@@ -7,6 +7,7 @@
 #include "forms/HitCodes.h"
 #include "forms/SkinProvider.h"
 #include "framework/Application.h"
+#include "framework/Menus.h"
 #include "framework/MessageParams.h"
 #include "manager/SkinManager.h"
 
@@ -24,17 +25,6 @@ POINT ClientPointToScreen(HWND Window, const TMessage& Message) {
 
 // How long a click on the icon waits for the second click of a double click.
 constexpr DWORD kIconDoubleClickWait = 200;
-
-UINT TrackSystemMenu(HMENU Menu, POINT Screen, HWND Owner) {
-  SetForegroundWindow(Owner);
-  return static_cast<UINT>(TrackPopupMenu(Menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                                          Screen.x, Screen.y, 0, Owner, nullptr));
-}
-
-TsSkinProvider::TacMenuTracker& MenuTracker() {
-  static TsSkinProvider::TacMenuTracker tracker = TrackSystemMenu;
-  return tracker;
-}
 
 }  // namespace
 
@@ -152,10 +142,6 @@ POINT TsSkinProvider::IconMenuPoint(bool FromKeyboard) {
   return p;
 }
 
-void TsSkinProvider::SetMenuTracker(TacMenuTracker Tracker) {
-  MenuTracker() = Tracker ? std::move(Tracker) : TacMenuTracker(TrackSystemMenu);
-}
-
 void TsSkinProvider::DropSysMenu(POINT Screen) {
   SetHotHT(HTNOWHERE);
   ClearPress();
@@ -172,7 +158,7 @@ void TsSkinProvider::DropSysMenu(POINT Screen) {
   enable(SC_SIZE, Sizeable() && !iconic);
   enable(SC_MINIMIZE, icons.Contains(TBorderIcon::biMinimize) && !iconic);
   enable(SC_MAXIMIZE, icons.Contains(TBorderIcon::biMaximize) && !zoomed);
-  const UINT command = MenuTracker()(menu, Screen, window);
+  const UINT command = TPopupMenu::Track(menu, Screen, window);
   if (command != 0 && IsWindow(window)) SendSysCommand(command, MAKELPARAM(Screen.x, Screen.y));
 }
 

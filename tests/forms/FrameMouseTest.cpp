@@ -8,6 +8,7 @@
 #include "core/StateFade.h"
 #include "forms/HitCodes.h"
 #include "framework/Application.h"
+#include "framework/Menus.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -25,7 +26,7 @@ class FrameMouse : public FormsFixture {
  protected:
   void SetUp() override {
     FormsFixture::SetUp();
-    TsSkinProvider::SetMenuTracker([this](HMENU, POINT screen, HWND) {
+    TPopupMenu::SetTracker([this](HMENU, POINT screen, HWND) {
       menuPoints.push_back(screen);
       return menuAnswer;
     });
@@ -35,7 +36,7 @@ class FrameMouse : public FormsFixture {
   }
   void TearDown() override {
     SetAnimFrameObserver(nullptr);
-    TsSkinProvider::SetMenuTracker(nullptr);
+    TPopupMenu::SetTracker(nullptr);
     FormsFixture::TearDown();
   }
   void Open(TFormBorderStyle style = TFormBorderStyle::bsSingle, TBorderIcons icons = {TBorderIcon::biSystemMenu}) {
