@@ -108,6 +108,7 @@ TsSkinProvider::~TsSkinProvider() {
   Destroying();
   KillAnimations();
   FBorderForm.reset();
+  FSystemMenu.reset();
   std::erase(SkinnedFormList(), this);
   if (FTakeover) {
     // Whoever took the form over after us keeps it; our link in their chain
@@ -264,6 +265,7 @@ void TsSkinProvider::PrepareForm() {
   UpdateSysMenuStyle();
   FCommonData->UpdateIndexes();
   SetUpTitleButtons();
+  if (!FSystemMenu) FSystemMenu = std::make_unique<TsSystemMenu>(*this);
   if (!FormLoading() && !Form->ComponentState().Contains(TComponentStateItem::csReading)) ApplyGlobalColor();
   RgnChanged = true;
 }

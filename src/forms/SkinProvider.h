@@ -13,6 +13,7 @@
 #include "core/CommonData.h"
 #include "forms/BorderWindow.h"
 #include "forms/ProviderParts.h"
+#include "forms/SystemMenu.h"
 #include "forms/TitleButtonFade.h"
 #include "graphics/WorkBitmap.h"
 #include "framework/Classes.h"
@@ -193,6 +194,8 @@ class TsSkinProvider : public TComponent {
   int32_t FormHitTest(POINT Screen);
   // Opens the window's menu at a screen point.
   void DropSysMenu(POINT Screen);
+  // The window's menu, made when the form is prepared.
+  TsSystemMenu* SystemMenu() const { return FSystemMenu.get(); }
   // The fade of a title button, or null when none runs.
   const TacTitleButtonFade* TitleButtonFade(int32_t Code) const;
   TRect IconRect() const { return FIconRect; }
@@ -342,6 +345,7 @@ class TsSkinProvider : public TComponent {
   SIZE FWindowSize{};
   int32_t FCaptionFontPPI = 0;
   std::unique_ptr<TacBorderForm> FBorderForm;
+  std::unique_ptr<TsSystemMenu> FSystemMenu;
   uint32_t FFrameVersion = 0;
   // The title buttons' fades by hit code, made on first use.
   std::map<int32_t, std::unique_ptr<TacTitleButtonFade>> FTitleFades;

@@ -146,18 +146,26 @@ void TsSkinProvider::DropSysMenu(POINT Screen) {
   SetHotHT(HTNOWHERE);
   ClearPress();
   const HWND window = Form->Handle();
+  if (!FSystemMenu) PrepareForm();
+  if (!FSystemMenu || GetActiveWindow() != window) return;
+  TsSkinManager* manager = SkinManager();
+  if (manager && manager->SkinnedPopups()) {
+    FSystemMenu->UpdateItems();
+    FSystemMenu->Popup(Screen.x, Screen.y);
+    return;
+  }
+  // The system's own menu, with the items set as the skinned one would show them.
   const HMENU menu = GetSystemMenu(window, FALSE);
   if (!menu) return;
-  const bool zoomed = IsZoomed(window) != FALSE, iconic = IsIconic(window) != FALSE;
-  const TBorderIcons icons = Form->BorderIcons();
+  FSystemMenu->UpdateItems();
   const auto enable = [menu](UINT command, bool on) {
     EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
   };
-  enable(SC_RESTORE, zoomed || iconic);
-  enable(SC_MOVE, !zoomed);
-  enable(SC_SIZE, Sizeable() && !iconic);
-  enable(SC_MINIMIZE, icons.Contains(TBorderIcon::biMinimize) && !iconic);
-  enable(SC_MAXIMIZE, icons.Contains(TBorderIcon::biMaximize) && !zoomed);
+  enable(SC_RESTORE, FSystemMenu->EnabledRestore());
+  enable(SC_MOVE, FSystemMenu->EnabledMove());
+  enable(SC_SIZE, FSystemMenu->EnabledSize());
+  enable(SC_MINIMIZE, FSystemMenu->EnabledMin());
+  enable(SC_MAXIMIZE, FSystemMenu->EnabledMax());
   const UINT command = TPopupMenu::Track(menu, Screen, window);
   if (command != 0 && IsWindow(window)) SendSysCommand(command, MAKELPARAM(Screen.x, Screen.y));
 }

@@ -2,9 +2,12 @@
 // system sends: hit codes, the title buttons' fades, clicks, double and
 // right clicks, and the places the window's menu opens at.
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "FormsFixture.h"
+#include "base/StrUtils.h"
 #include "core/StateFade.h"
 #include "forms/HitCodes.h"
 #include "framework/Application.h"
@@ -26,9 +29,21 @@ class FrameMouse : public FormsFixture {
  protected:
   void SetUp() override {
     FormsFixture::SetUp();
-    TPopupMenu::SetTracker([this](HMENU, POINT screen, HWND) {
+    TPopupMenu::SetTracker([this](HMENU menu, POINT screen, HWND) {
       menuPoints.push_back(screen);
-      return menuAnswer;
+      shownItems.clear();
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | MIIM_ID;
+        info.dwTypeData = text;
+        info.cch = 127;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        shownItems.push_back({WideToUtf8(text), (info.fType & MFT_SEPARATOR) != 0,
+                              !(info.fState & (MFS_GRAYED | MFS_DISABLED)), info.wID});
+      }
+      return choose ? choose() : 0u;
     });
     SetAnimFrameObserver([this](HWND shown, int32_t state, int32_t) {
       if (form && shown == form->Handle()) titleFrames.push_back(state);
@@ -82,8 +97,26 @@ class FrameMouse : public FormsFixture {
   TForm* form = nullptr;
   TsSkinProvider* provider = nullptr;
   HWND window = nullptr;
+  struct ShownItem {
+    std::string Text;
+    bool Line, Enabled;
+    UINT Command;
+  };
+  // The command of the shown item whose text starts with Caption.
+  UINT CommandOf(const std::string& Caption) const {
+    for (const ShownItem& item : shownItems)
+      if (item.Text.rfind(Caption, 0) == 0) return item.Command;
+    return 0;
+  }
+  std::string Shown() const {
+    std::string all;
+    for (const ShownItem& item : shownItems)
+      all += (all.empty() ? "" : "|") + (item.Line ? std::string("-") : item.Text + (item.Enabled ? "" : " (off)"));
+    return all;
+  }
   std::vector<POINT> menuPoints;
-  UINT menuAnswer = 0;
+  std::vector<ShownItem> shownItems;
+  std::function<UINT()> choose;
   std::vector<int32_t> titleFrames;
 };
 
@@ -172,13 +205,45 @@ TEST_F(FrameMouse, TheMenuOpensBelowTheIconAtARightClickAndForAltSpace) {
   SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, ScreenParam(click));
   EXPECT_EQ(menuPoints.size(), 2u);
 
-  menuAnswer = SC_CLOSE;
+  choose = [this] { return CommandOf("&Close"); };
   SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
   ASSERT_EQ(menuPoints.size(), 3u);
   EXPECT_EQ(menuPoints[2].x, r.left + provider->BorderWidth());
   EXPECT_EQ(menuPoints[2].y, r.top + iconHeight);
   Application().ProcessMessages();
   EXPECT_FALSE(IsWindowVisible(window)) << "Close chosen from the menu closes the window";
+}
+
+TEST_F(FrameMouse, TheWindowMenuShowsWhatTheFormsStyleAndStateAllow) {
+  Open();
+  provider->DropSysMenu({100, 100});
+  EXPECT_EQ(Shown(), "&Restore (off)|&Move|&Size (off)|-|&Close\tAlt+F4");
+
+  TForm& sizeable = NewForm();
+  ShowAndActivate(sizeable);
+  TsSkinProvider* other = ProviderOf(sizeable);
+  ASSERT_NE(other, nullptr);
+  // A command the program added to the window's menu is kept with its own command.
+  AppendMenuW(GetSystemMenu(sizeable.Handle(), FALSE), MF_STRING, 0x120, L"&Extra\tCtrl+E");
+  other->DropSysMenu({100, 100});
+  EXPECT_EQ(Shown(), "&Restore (off)|&Move|&Size|Mi&nimize|Ma&ximize|-|&Extra\tCtrl+E|-|&Close\tAlt+F4");
+  ShowWindow(sizeable.Handle(), SW_MAXIMIZE);
+  Application().ProcessMessages();
+  other->DropSysMenu({100, 100});
+  EXPECT_EQ(Shown(), "&Restore|&Move (off)|&Size|Mi&nimize|Ma&ximize|-|&Extra\tCtrl+E|-|&Close\tAlt+F4");
+
+  // Chosen, an item sends its command to its form.
+  UINT seen = 0;
+  const TWndMethod saved = sizeable.WindowProc;
+  sizeable.WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_SYSCOMMAND) seen = static_cast<UINT>(message.WParam);
+    if (message.Msg != WM_SYSCOMMAND || message.WParam != 0x120) saved(message);
+  };
+  choose = [this] { return CommandOf("&Extra"); };
+  other->DropSysMenu({100, 100});
+  Application().ProcessMessages();
+  EXPECT_EQ(seen, 0x120u);
+  sizeable.WindowProc = saved;
 }
 
 TEST_F(FrameMouse, WithTheBorderWindowTheShadowBesideAndAboveTheTitleIsTransparent) {
