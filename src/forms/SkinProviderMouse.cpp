@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/HitCodes.h"
+#include "forms/SkinableMenus.h"
 #include "forms/SkinProvider.h"
 #include "framework/Application.h"
 #include "framework/Menus.h"
@@ -151,6 +152,7 @@ void TsSkinProvider::DropSysMenu(POINT Screen) {
   TsSkinManager* manager = SkinManager();
   if (manager && manager->SkinnedPopups()) {
     FSystemMenu->UpdateItems();
+    SkinableMenusOf(*manager).HookPopupMenu(*FSystemMenu, true, Form->PixelsPerInch());
     FSystemMenu->Popup(Screen.x, Screen.y);
     return;
   }

@@ -188,7 +188,8 @@ HMENU TPopupMenu::Build(const TMenuItem& Parent) {
                  (item.RadioItem() ? MFT_RADIOCHECK : 0) | (item.Break() ? MFT_MENUBREAK : 0);
     info.fState = (item.Enabled() ? MFS_ENABLED : MFS_GRAYED) | (item.Checked() ? MFS_CHECKED : 0) |
                   (item.Default() ? MFS_DEFAULT : 0);
-    if (!item.IsLine() && !ownerDraw) {
+    // Owner-drawn items keep their text too: the keyboard finds them by it.
+    if (!item.IsLine()) {
       info.fMask |= MIIM_STRING;
       info.dwTypeData = text.data();
     }
