@@ -49,6 +49,15 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
   return FALSE;
 }
 
+// The window's border window: the layered window it owns, which shows its frame.
+BOOL CALLBACK FindBorderWindow(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<TacWindowSearch*>(param);
+  if (GetWindow(window, GW_OWNER) != search.Found || !(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED))
+    return TRUE;
+  search.Found = window;
+  return FALSE;
+}
+
 void Expect(const char* what, long long actual, long long expected) {
   const bool ok = actual == expected;
   std::printf("%-44s %lld%s\n", what, actual, ok ? "" : " (unexpected)");
@@ -83,9 +92,11 @@ int main(int argc, char** argv) {
   } else {
     Expect("skinned (SK_IS_SKINNED)", Ask(window, SK_IS_SKINNED), 1);
     Expect("default kind (SK_GET_DEFAULT_KIND)", Ask(window, SK_GET_DEFAULT_KIND), 13);
-    // On screen the frame bitmap is the window: the client starts where the frame ends.
+    // The frame bitmap is the border window's image: the client lies where the frame leaves its hole.
+    TacWindowSearch border{started.dwProcessId, window};
+    WaitFor([&] { return EnumWindows(FindBorderWindow, reinterpret_cast<LPARAM>(&border)), border.Found != window; }, 60);
     RECT bounds{};
-    GetWindowRect(window, &bounds);
+    GetWindowRect(border.Found, &bounds);
     POINT client{0, 0};
     ClientToScreen(window, &client);
     Expect("client offset (SK_GET_CLIENT_OFFSET)", Ask(window, SK_GET_CLIENT_OFFSET),
