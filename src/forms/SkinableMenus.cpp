@@ -8,6 +8,7 @@
 #include "graphics/BitmapCopy.h"
 #include "graphics/BlockCopy.h"
 #include "graphics/PixelFill.h"
+#include "graphics/StandardGlyphsWin.h"
 #include "graphics/ParentBG.h"
 #include "graphics/WorkBitmapDib.h"
 #include "manager/SkinManager.h"
@@ -102,6 +103,34 @@ void TsSkinableMenus::Measure(const TMenuItem& Item, TCanvas& Canvas, int32_t PP
   Width = 2 * glyph + textWidth + 3 * margin + spacing - (MenuSectionHasBorder() ? 0 : 2 * border);
 }
 
+// The check mark of a checked item, else the built-in glyph of a system
+// command, centred in the icon column.
+void TsSkinableMenus::DrawMark(const TMenuItem& Item, TacWorkBitmap& Bitmap, const TRect& Column, TColor Color,
+                               bool Enabled, int32_t PPI) {
+  const TacSkinData& skin = FManager.CommonSkinData(PPI);
+  int32_t glyph = -1;
+  if (Item.Checked()) {
+    const char* maskName = Item.RadioItem() ? "RADIOCHECKED" : "CHECK";
+    int32_t mask = skin.GetMaskIndex(skin.GetSkinIndex("MAINMENU"), maskName);
+    if (!skin.IsValidImgIndex(mask)) mask = skin.GetMaskIndex("GLOBALINFO", maskName);
+    if (skin.IsValidImgIndex(mask)) {
+      const TsMaskData& image = skin.ma[static_cast<size_t>(mask)];
+      const int32_t states = std::max<int32_t>(image.ImageCount, 1);
+      DrawSkinImage(Bitmap,
+                    {Column.Left + (Column.Width() - image.Width) / 2, Column.Top + (Column.Height() - image.Height) / 2},
+                    Enabled ? 0 : std::min(1, states - 1), ParentBGFromBitmap(&Bitmap, 0, 0), image, 1, skin);
+      return;
+    }
+    glyph = Item.RadioItem() ? sgRadioMark : sgCheckMark;
+  } else if (Item.Tag() >= 0xF000 && Item.Tag() <= 0xF1FF) {
+    glyph = StandardGlyphOfSysCommand(static_cast<UINT>(Item.Tag()));
+  }
+  if (glyph < 0) return;
+  TsCharImageList& glyphs = StandardGlyphs();
+  glyphs.PPI = PPI;
+  glyphs.Draw(Bitmap, Column, glyph, Color);
+}
+
 void TsSkinableMenus::Draw(const TMenuItem& Item, TCanvas& Canvas, const RECT& Rect, UINT State, int32_t PPI) {
   const TacSkinData& skin = FManager.CommonSkinData(PPI);
   const int32_t w = Rect.right - Rect.left, h = Rect.bottom - Rect.top;
@@ -145,10 +174,7 @@ void TsSkinableMenus::Draw(const TMenuItem& Item, TCanvas& Canvas, const RECT& R
                                    : clMenuText;
       canvas.Font().SetColor(color);
       GdiFlush();
-      if (Item.Checked()) {
-        RECT mark{0, 0, column, h};
-        canvas.DrawText(Item.RadioItem() ? "\u25CF" : "\u2713", mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      }
+      DrawMark(Item, item, {0, 0, column, h}, color, enabled, PPI);
       // The menu's device context takes the item as it is: GDI text needs no alpha here.
       canvas.Brush.Style = TBrushStyle::bsClear;
       const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;

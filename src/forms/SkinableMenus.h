@@ -6,6 +6,9 @@
 #include <unordered_set>
 
 #include "framework/Menus.h"
+#include "graphics/Color.h"
+#include "graphics/Geometry.h"
+#include "graphics/WorkBitmap.h"
 
 class TsSkinManager;
 
@@ -41,6 +44,8 @@ class TsSkinableMenus {
 
  private:
   bool MenuSectionHasBorder();
+  void DrawMark(const TMenuItem& Item, TacWorkBitmap& Bitmap, const TRect& Column, TColor Color, bool Enabled,
+                int32_t PPI);
 
   TsSkinManager& FManager;
   std::unordered_set<const TMenuItem*> FHooked;

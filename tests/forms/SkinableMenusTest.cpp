@@ -1,10 +1,12 @@
 // The menu painter: item sizes from the skin's menu metrics at two
 // resolutions, and hooking that never takes an item's own handlers away.
 #include <string>
+#include <vector>
 
 #include "FormsFixture.h"
 #include "base/WinHandles.h"
 #include "forms/SkinableMenus.h"
+#include "graphics/WorkBitmapDib.h"
 #include "skin/SkinData.h"
 
 namespace {
@@ -74,6 +76,33 @@ TEST_F(SkinableMenus, HookingKeepsAnItemsOwnHandlersAndUnhookingRemovesOnlyThePa
   TCanvas canvas;
   own.OnDrawItem(&own, canvas, RECT{}, 0);
   EXPECT_EQ(ownDraws, 1);
+}
+
+// The icon column of an item drawn at 96 PPI, 80 x 22.
+std::vector<TacPixel> IconColumn(TsSkinableMenus& painter, const TMenuItem& item) {
+  TacWorkBitmap target(80, 22);
+  TCanvas canvas;
+  canvas.SetHandle(WorkBitmapDC(target));
+  painter.Draw(item, canvas, {0, 0, 80, 22}, 0, 96);
+  canvas.SetHandle(nullptr);
+  GdiFlush();
+  std::vector<TacPixel> column;
+  for (int32_t y = 0; y < 22; ++y)
+    for (int32_t x = 0; x < 20; ++x) column.push_back(target.Pixel(x, y) & 0xFFFFFFu);
+  return column;
+}
+
+TEST_F(SkinableMenus, SystemCommandsAndCheckedItemsShowAMarkInTheIconColumn) {
+  TsSkinableMenus& painter = SkinableMenusOf(*manager);
+  TMenuItem plain, close, checked;
+  plain.SetCaption("Plain");
+  close.SetCaption("Close");
+  close.SetTag(SC_CLOSE);
+  checked.SetCaption("Checked");
+  checked.SetChecked(true);
+  const std::vector<TacPixel> empty = IconColumn(painter, plain);
+  EXPECT_NE(IconColumn(painter, close), empty) << "the built-in close glyph";
+  EXPECT_NE(IconColumn(painter, checked), empty) << "the check mark";
 }
 
 }  // namespace
