@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../framework/MenuEntries.h"
 #include "FormsFixture.h"
 #include "base/StrUtils.h"
 #include "core/StateFade.h"
@@ -33,15 +34,8 @@ class FrameMouse : public FormsFixture {
       menuPoints.push_back(screen);
       shownItems.clear();
       for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[128] = {};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | MIIM_ID;
-        info.dwTypeData = text;
-        info.cch = 127;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        shownItems.push_back({WideToUtf8(text), (info.fType & MFT_SEPARATOR) != 0,
-                              !(info.fState & (MFS_GRAYED | MFS_DISABLED)), info.wID});
+        const MenuEntry entry = Entry(menu, static_cast<UINT>(i));
+        shownItems.push_back({WideToUtf8(entry.Text), entry.Line(), entry.Enabled(), entry.Command});
       }
       return choose ? choose() : 0u;
     });
@@ -110,8 +104,15 @@ class FrameMouse : public FormsFixture {
   }
   std::string Shown() const {
     std::string all;
-    for (const ShownItem& item : shownItems)
-      all += (all.empty() ? "" : "|") + (item.Line ? std::string("-") : item.Text + (item.Enabled ? "" : " (off)"));
+    for (const ShownItem& item : shownItems) {
+      if (!all.empty()) all += '|';
+      if (item.Line) {
+        all += '-';
+        continue;
+      }
+      all += item.Text;
+      if (!item.Enabled) all += " (off)";
+    }
     return all;
   }
   std::vector<POINT> menuPoints;

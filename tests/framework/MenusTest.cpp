@@ -5,26 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "MenuEntries.h"
 #include "framework/Menus.h"
 
 namespace {
-
-struct MenuEntry {
-  UINT Type, State;
-  std::wstring Text;
-  bool HasSubMenu;
-};
-
-MenuEntry Entry(HMENU menu, UINT position) {
-  wchar_t text[128] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
-  info.dwTypeData = text;
-  info.cch = 127;
-  GetMenuItemInfoW(menu, position, TRUE, &info);
-  return {info.fType, info.fState, text, info.hSubMenu != nullptr};
-}
 
 class Menus : public testing::Test {
  protected:
