@@ -110,13 +110,16 @@ TsSkinProvider::~TsSkinProvider() {
   FBorderForm.reset();
   FSystemMenu.reset();
   std::erase(SkinnedFormList(), this);
+  // A form frees its components last, when its controls and its window
+  // procedure are gone already: then there is nothing left to give back.
+  const bool formGoing = Form && Form->ComponentState().Contains(TComponentStateItem::csDestroying);
   if (FTakeover) {
     // Whoever took the form over after us keeps it; our link in their chain
     // passes messages on from now on.
-    if (OwnsWindowProc()) Form->WindowProc = OldWndProc;
+    if (!formGoing && OwnsWindowProc()) Form->WindowProc = OldWndProc;
     FTakeover->Provider = nullptr;
   }
-  if (FAdapter) FAdapter->RestoreLabels();
+  if (FAdapter && !formGoing) FAdapter->RestoreLabels();
   FAdapter.reset();
   FCommonData.reset();
 }

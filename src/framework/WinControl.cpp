@@ -87,7 +87,9 @@ void RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc) {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = params.WinClassName.c_str();
   wc.lpszMenuName = nullptr;
-  if (!RegisterClassExW(&wc)) throw Exception("Cannot register window class " + WideToUtf8(params.WinClassName));
+  if (!RegisterClassExW(&wc))
+    throw Exception("Cannot register window class " + WideToUtf8(params.WinClassName) + " (system error " +
+                    std::to_string(GetLastError()) + ")");
   ClassProcedures()[params.WinClassName] = defaultProc;
 }
 
