@@ -6,11 +6,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <cstring>
 #include <memory>
 
 #include "base/WinHandles.h"
+#include "forms/CornerRegion.h"
 #include "forms/CtrlAdapter.h"
 #include "forms/SkinProvider.h"
 #include "framework/Application.h"
@@ -322,21 +322,7 @@ void TsSkinProvider::UpdateRegion() {
     SetWindowRgn(Form->Handle(), CreateRectRgn(f, f + c, w - f, h - f), TRUE);
     return;
   }
-  const TacWorkBitmap& image = *FCommonData->FCacheBmp;
-  TacScopedRegion region(CreateRectRgn(0, 0, w, h));
-  bool cut = false;
-  // Corners as large as any border image or rounding of the skin would make them.
-  const int32_t corner = std::min({16, image.Width() / 2, image.Height() / 2});
-  for (const int32_t top : {0, image.Height() - corner})
-    for (const int32_t left : {0, image.Width() - corner})
-      for (int32_t y = top; y < top + corner; ++y)
-        for (int32_t x = left; x < left + corner; ++x) {
-          if (Alpha(image.Pixel(x, y)) != 0) continue;
-          const TacScopedRegion pixel(CreateRectRgn(x, y, x + 1, y + 1));
-          CombineRgn(region.Get(), region.Get(), pixel.Get(), RGN_DIFF);
-          cut = true;
-        }
-  SetWindowRgn(Form->Handle(), cut ? region.Release() : nullptr, TRUE);
+  SetWindowRgn(Form->Handle(), CornerCutRegion(*FCommonData->FCacheBmp), TRUE);
 }
 
 // A skin editor's preview record, from any process: taken only when it is

@@ -1,10 +1,12 @@
 #include "forms/SkinableMenus.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
+#include <string_view>
 
 #include "base/StrUtils.h"
+#include "forms/CornerRegion.h"
+#include "framework/Screen.h"
 #include "graphics/BitmapCopy.h"
 #include "graphics/BlockCopy.h"
 #include "graphics/PixelFill.h"
@@ -26,6 +28,26 @@ const TsGeneralData* SectionOf(const TacSkinData& Skin, int32_t Index) {
   return Skin.IsValidSkinIndex(Index) ? &Skin.gd[static_cast<size_t>(Index)] : nullptr;
 }
 
+// The popup menu window a device context draws on, or null.
+HWND PopupWindowOf(HDC DC) {
+  const HWND window = WindowFromDC(DC);
+  wchar_t name[16] = {};
+  return window && GetClassNameW(window, name, 16) && std::wstring_view(name) == L"#32768" ? window : nullptr;
+}
+
+POINT ClientOriginIn(HWND Window) {
+  RECT window{};
+  GetWindowRect(Window, &window);
+  POINT origin{0, 0};
+  ClientToScreen(Window, &origin);
+  return {origin.x - window.left, origin.y - window.top};
+}
+
+std::string IcoLineSection(TsSkinManager& Manager) {
+  const std::string& name = Manager.MenuSupport().IcoLineSkin;
+  return name.empty() ? "ICOLINE" : name;
+}
+
 std::string TextOf(const TMenuItem& Item) {
   return Item.ShortCutText().empty() ? Item.Caption() : Item.Caption() + "\t" + Item.ShortCutText();
 }
@@ -39,11 +61,12 @@ TacMenuItemKind MenuItemKind(const TMenuItem& Item) {
   return TacMenuItemKind::Normal;
 }
 
+TsSkinableMenus::TsSkinableMenus(TsSkinManager& Manager) : TComponent(&Manager), FManager(Manager) {}
+
 TsSkinableMenus& SkinableMenusOf(TsSkinManager& Manager) {
-  static std::map<const TsSkinManager*, std::unique_ptr<TsSkinableMenus>> painters;
-  std::unique_ptr<TsSkinableMenus>& painter = painters[&Manager];
-  if (!painter) painter = std::make_unique<TsSkinableMenus>(Manager);
-  return *painter;
+  for (size_t i = 0; i < Manager.ComponentCount(); ++i)
+    if (auto* painter = dynamic_cast<TsSkinableMenus*>(Manager.Components(i))) return *painter;
+  return *new TsSkinableMenus(Manager);
 }
 
 void TsSkinableMenus::HookPopupMenu(TPopupMenu& Menu, bool Active, int32_t PPI) {
@@ -75,7 +98,8 @@ void TsSkinableMenus::UseItemFont(const TMenuItem& Item, TCanvas& Canvas, int32_
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
     const LOGFONTW& font = caption ? metrics.lfCaptionFont : metrics.lfMenuFont;
     Canvas.Font().SetName(WideToUtf8(font.lfFaceName));
-    Canvas.Font().SetHeight(MulDiv(font.lfHeight, PPI, 96));
+    // The system's font is already at the screen's resolution.
+    Canvas.Font().SetHeight(MulDiv(font.lfHeight, PPI, Screen().PixelsPerInch()));
   }
   Canvas.Font().SetStyle(Item.Default() ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
 }
@@ -131,34 +155,150 @@ void TsSkinableMenus::DrawMark(const TMenuItem& Item, TacWorkBitmap& Bitmap, con
   glyphs.Draw(Bitmap, Column, glyph, Color);
 }
 
+// The divider's image at its own height, centred on the item's middle row:
+// an item of two pixels shows the image's middle rows, its line.
+void DrawDividerLine(TacWorkBitmap& Item, const TacWorkBitmap& Background, int32_t Left, int32_t Right,
+                     const TacSkinData& Skin) {
+  if (Right <= Left) return;
+  const int32_t index = Skin.GetSkinIndex("DIVIDER");
+  const TsGeneralData* divider = SectionOf(Skin, index);
+  const int32_t h = Item.Height(), middle = h / 2;
+  if (!divider || !Skin.IsValidImgIndex(divider->BorderIndex)) {
+    FillPixels(Item, {Left, middle, Right, middle + 1}, ColorToRGB(clBtnShadow), 255);
+    return;
+  }
+  const int32_t height = Skin.ma[static_cast<size_t>(divider->BorderIndex)].Height, width = Right - Left;
+  const int32_t top = middle - height / 2;
+  const int32_t first = std::max(0, -top), last = std::min(height, h - top);
+  TacWorkBitmap under(width, height), strip(width, height);
+  if (under.Empty() || first >= last) return;
+  CopyPixels(under, {0, first}, Background, {Left, top + first, Right, top + last});
+  PaintSection(index, ParentBGFromBitmap(&under, 0, 0), &Skin, &strip, {0, 0}, {0, 0, width, height}, 0);
+  CopyPixels(Item, {Left, top + first}, strip, {0, first, width, last});
+}
+
+// How far the skin's border reaches into the popup: its border image's
+// left width (1 to 3), else what its rounded corners take.
+int32_t SkinBorderWidthOf(const TacSkinData& Skin, const TsGeneralData& Menu) {
+  if (Skin.IsValidImgIndex(Menu.BorderIndex))
+    return std::clamp<int32_t>(Skin.ma[static_cast<size_t>(Menu.BorderIndex)].WL, 1, 3);
+  return std::max(Menu.BorderRadius / 2 - 4, 0);
+}
+
+void TsSkinableMenus::PaintPopupBackground(TacPopupInfo& Info, int32_t PPI) {
+  TacWorkBitmap& bitmap = *Info.Background;
+  const TacSkinData& skin = FManager.CommonSkinData(PPI);
+  const TRect all{0, 0, bitmap.Width(), bitmap.Height()};
+  const int32_t menuIndex = skin.GetSkinIndex("MAINMENU");
+  const TsGeneralData* menu = SectionOf(skin, menuIndex);
+  const int32_t margin = MulDiv(Margin, PPI, 96), spacing = MulDiv(Spacing, PPI, 96);
+  const int32_t border = menu ? SkinBorderWidthOf(skin, *menu) : 0;
+  Info.ColumnRight = std::max(Info.ColumnLeft, border) + GlyphSize(PPI) + margin + spacing;
+  Info.ColumnLeft = border;
+  if (!menu) {
+    bitmap.Fill(MakePixel(255, 255, 255, 255));
+    return;
+  }
+  // A clear parent: what the section's corners leave out stays transparent and out of the window's region.
+  TacWorkBitmap clear(bitmap.Width(), bitmap.Height());
+  const TacParentBG parent = ParentBGFromBitmap(&clear, 0, 0);
+  PaintSection(menuIndex, parent, &skin, &bitmap, {0, 0}, all, 0);
+  if (const int32_t index = skin.GetSkinIndex(IcoLineSection(FManager)); SectionOf(skin, index))
+    PaintSectionBackground(index, TacParentBG{}, 0, {Info.ColumnLeft, border, Info.ColumnRight, all.Bottom - border},
+                           {0, 0}, bitmap, skin, -1, -1, clFuchsia);
+  // The border lies over the column.
+  if (skin.IsValidImgIndex(menu->BorderIndex))
+    PaintBorderImage(bitmap, all, parent, true, 0, skin.ma[static_cast<size_t>(menu->BorderIndex)], skin);
+  else
+    PaintColorBorder(bitmap, all, *menu, false, PPI, nullptr, parent, 0, skin);
+}
+
+TsSkinableMenus::TacPopupInfo* TsSkinableMenus::PopupFor(HWND Popup, const RECT& Item, int32_t PPI) {
+  std::erase_if(FPopups, [](const auto& entry) { return !IsWindow(entry.first); });
+  RECT window{};
+  if (!GetWindowRect(Popup, &window)) return nullptr;
+  const int32_t w = window.right - window.left, h = window.bottom - window.top;
+  TacPopupInfo& info = FPopups[Popup];
+  if (info.Background && info.Background->Width() == w && info.Background->Height() == h) return &info;
+  info.Background = std::make_unique<TacWorkBitmap>(w, h);
+  if (info.Background->Empty()) {
+    FPopups.erase(Popup);
+    return nullptr;
+  }
+  info.ClientOrigin = ClientOriginIn(Popup);
+  info.Items.clear();
+  // The column ends where the first item's own column does, however far the system set its items in.
+  info.ColumnLeft = info.ClientOrigin.x + Item.left;
+  PaintPopupBackground(info, PPI);
+  DrawWndBorder(Popup, *info.Background);
+  return &info;
+}
+
+const TacWorkBitmap* TsSkinableMenus::PopupBackground(HWND Popup) const {
+  const auto it = FPopups.find(Popup);
+  return it == FPopups.end() ? nullptr : it->second.Background.get();
+}
+
+void TsSkinableMenus::DrawWndBorder(HWND Popup, const TacWorkBitmap& MenuBmp) {
+  SetWindowRgn(Popup, CornerCutRegion(MenuBmp), FALSE);
+  RECT client{};
+  GetClientRect(Popup, &client);
+  const POINT origin = ClientOriginIn(Popup);
+  if (origin.x == 0 && origin.y == 0 && client.right >= MenuBmp.Width() && client.bottom >= MenuBmp.Height()) return;
+  const HDC dc = GetWindowDC(Popup);
+  if (!dc) return;
+  ExcludeClipRect(dc, origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
+  GdiFlush();
+  BitBlt(dc, 0, 0, MenuBmp.Width(), MenuBmp.Height(), WorkBitmapDC(MenuBmp), 0, 0, SRCCOPY);
+  ReleaseDC(Popup, dc);
+}
+
+bool TsSkinableMenus::PaintPopupMargins(HWND Popup, HDC ClientDC) {
+  const auto it = FPopups.find(Popup);
+  if (it == FPopups.end() || it->second.Items.empty()) return false;
+  const TacPopupInfo& info = it->second;
+  RECT client{};
+  GetClientRect(Popup, &client);
+  const int saved = SaveDC(ClientDC);
+  for (const RECT& item : info.Items) ExcludeClipRect(ClientDC, item.left, item.top, item.right, item.bottom);
+  GdiFlush();
+  BitBlt(ClientDC, 0, 0, client.right, client.bottom, WorkBitmapDC(*info.Background), info.ClientOrigin.x,
+         info.ClientOrigin.y, SRCCOPY);
+  RestoreDC(ClientDC, saved);
+  return true;
+}
+
 void TsSkinableMenus::Draw(const TMenuItem& Item, TCanvas& Canvas, const RECT& Rect, UINT State, int32_t PPI) {
   const TacSkinData& skin = FManager.CommonSkinData(PPI);
   const int32_t w = Rect.right - Rect.left, h = Rect.bottom - Rect.top;
   if (w <= 0 || h <= 0) return;
   TacWorkBitmap item(w, h);
   const TRect all{0, 0, w, h};
-  const int32_t menuIndex = skin.GetSkinIndex("MAINMENU");
-  if (SectionOf(skin, menuIndex))
-    PaintSectionBackground(menuIndex, TacParentBG{}, 0, all, {0, 0}, item, skin, -1, -1, clFuchsia);
-  else
-    item.Fill(MakePixel(255, 255, 255, 255));
   const int32_t margin = MulDiv(Margin, PPI, 96), spacing = MulDiv(Spacing, PPI, 96), glyph = GlyphSize(PPI);
-  const int32_t column = glyph + margin + spacing;
-  const std::string icoLine = FManager.MenuSupport().IcoLineSkin.empty() ? "ICOLINE" : FManager.MenuSupport().IcoLineSkin;
-  if (const int32_t index = skin.GetSkinIndex(icoLine); SectionOf(skin, index))
-    PaintSectionBackground(index, TacParentBG{}, 0, {0, 0, column, h}, {0, 0}, item, skin, -1, -1, clFuchsia);
+  TRect column{0, 0, glyph + margin + spacing, h};
+  const HWND popup = FPainting ? FPainting : PopupWindowOf(Canvas.Handle());
+  if (TacPopupInfo* info = popup ? PopupFor(popup, Rect, PPI) : nullptr) {
+    const int32_t x = info->ClientOrigin.x + Rect.left, y = info->ClientOrigin.y + Rect.top;
+    CopyPixels(item, {0, 0}, *info->Background, {x, y, x + w, y + h});
+    column = {info->ColumnLeft - x, 0, info->ColumnRight - x, h};
+    const auto same = [&Rect](const RECT& r) { return EqualRect(&r, &Rect) != FALSE; };
+    if (std::none_of(info->Items.begin(), info->Items.end(), same)) info->Items.push_back(Rect);
+  } else {
+    // Drawn outside a menu window: each item on its own piece of the menu's background.
+    const int32_t menuIndex = skin.GetSkinIndex("MAINMENU");
+    if (SectionOf(skin, menuIndex))
+      PaintSectionBackground(menuIndex, TacParentBG{}, 0, all, {0, 0}, item, skin, -1, -1, clFuchsia);
+    else
+      item.Fill(MakePixel(255, 255, 255, 255));
+    if (const int32_t index = skin.GetSkinIndex(IcoLineSection(FManager)); SectionOf(skin, index))
+      PaintSectionBackground(index, TacParentBG{}, 0, column, {0, 0}, item, skin, -1, -1, clFuchsia);
+  }
   TacWorkBitmap background(w, h);
   CopyPixels(background, {0, 0}, item, all);
   const bool enabled = Item.Enabled() && !(State & (ODS_DISABLED | ODS_GRAYED));
   const bool selected = enabled && (State & ODS_SELECTED);
   if (MenuItemKind(Item) == TacMenuItemKind::Divider) {
-    const int32_t index = skin.GetSkinIndex("DIVIDER");
-    const TsGeneralData* divider = SectionOf(skin, index);
-    const TRect line{column + spacing, h / 2 - 1, w - margin, h / 2 + 1};
-    if (divider && skin.IsValidImgIndex(divider->BorderIndex))
-      PaintSection(index, ParentBGFromBitmap(&background, 0, 0), &skin, &item, {0, 0}, line, 0);
-    else
-      FillPixels(item, {line.Left, h / 2, line.Right, h / 2 + 1}, ColorToRGB(clBtnShadow), 255);
+    DrawDividerLine(item, background, column.Right + spacing, w - margin, skin);
   } else {
     const int32_t itemIndex = skin.GetSkinIndex("MENUITEM");
     const TsGeneralData* section = SectionOf(skin, itemIndex);
@@ -174,11 +314,11 @@ void TsSkinableMenus::Draw(const TMenuItem& Item, TCanvas& Canvas, const RECT& R
                                    : clMenuText;
       canvas.Font().SetColor(color);
       GdiFlush();
-      DrawMark(Item, item, {0, 0, column, h}, color, enabled, PPI);
+      DrawMark(Item, item, column, color, enabled, PPI);
       // The menu's device context takes the item as it is: GDI text needs no alpha here.
       canvas.Brush.Style = TBrushStyle::bsClear;
       const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;
-      RECT text{column + margin, margin, w - kShortCutRight, h - margin};
+      RECT text{column.Right + margin, margin, w - kShortCutRight, h - margin};
       canvas.DrawText(Item.Caption(), text, flags | DT_LEFT);
       if (!Item.ShortCutText().empty()) canvas.DrawText(Item.ShortCutText(), text, flags | DT_RIGHT);
       canvas.SetHandle(nullptr);

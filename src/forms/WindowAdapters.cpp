@@ -1,5 +1,6 @@
 #include "forms/WindowAdapters.h"
 
+#include "forms/SkinableMenus.h"
 #include "framework/MessageParams.h"
 #include "graphics/WorkBitmap.h"
 #include "graphics/WorkBitmapDib.h"
@@ -127,4 +128,46 @@ TacMenuWindowAdapter::TacMenuWindowAdapter(HWND Menu, TsSkinManager* Manager) : 
 
 TacMenuWindowAdapter::~TacMenuWindowAdapter() = default;
 
-bool TacMenuWindowAdapter::WndProc(TMessage& Message) { return AnswerWindowSkinCommand(*FCommonData, Message); }
+// The system draws the menu into a buffer; the painter's items go in as they
+// are drawn and the margins the system filled in its own colours are painted
+// over from the menu's background before anything reaches the screen.
+void TacMenuWindowAdapter::Paint(TsSkinableMenus& Painter) {
+  PAINTSTRUCT paint{};
+  const HDC dc = BeginPaint(Window(), &paint);
+  RECT client{};
+  GetClientRect(Window(), &client);
+  TacWorkBitmap buffer(client.right, client.bottom);
+  if (dc && !buffer.Empty()) {
+    const HDC bufferDC = WorkBitmapDC(buffer);
+    Painter.BeginPopupPaint(Window());
+    CallOldProc({WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bufferDC), PRF_CLIENT | PRF_ERASEBKGND, 0});
+    Painter.EndPopupPaint();
+    Painter.PaintPopupMargins(Window(), bufferDC);
+    GdiFlush();
+    BitBlt(dc, 0, 0, buffer.Width(), buffer.Height(), bufferDC, 0, 0, SRCCOPY);
+  }
+  EndPaint(Window(), &paint);
+}
+
+bool TacMenuWindowAdapter::WndProc(TMessage& Message) {
+  if (AnswerWindowSkinCommand(*FCommonData, Message)) return true;
+  TsSkinManager* manager = FCommonData->GetSkinManager();
+  if (!manager || !manager->IsActive()) return false;
+  TsSkinableMenus& painter = SkinableMenusOf(*manager);
+  switch (Message.Msg) {
+    case WM_PAINT:
+      Paint(painter);
+      Message.Result = 0;
+      return true;
+    case WM_NCPAINT:
+      Message.Result = CallOldProc(Message);
+      if (const TacWorkBitmap* background = painter.PopupBackground(Window()))
+        painter.DrawWndBorder(Window(), *background);
+      return true;
+    case WM_NCDESTROY:
+      painter.ForgetPopup(Window());
+      return false;
+    default:
+      return false;
+  }
+}

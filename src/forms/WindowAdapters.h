@@ -8,6 +8,7 @@
 #include "forms/SubclassedWindow.h"
 
 class TsSkinManager;
+class TsSkinableMenus;
 
 // A system dialog (class "#32770": message boxes, the engine's error box)
 // in the skin's "DIALOG" section: its background and the background and
@@ -34,9 +35,9 @@ class TacDialogAdapter final : public TacSubclassedWindow {
   TacScopedBrush FBrush;
 };
 
-// A popup menu window (class "#32768") in the skin's "MAINMENU" section. The
-// menu's items and border are drawn by the skinned menus; until then it only
-// marks the window as the engine's and answers skin commands.
+// A popup menu window (class "#32768") in the skin's "MAINMENU" section:
+// when the manager's menu painter draws its items, the window's margins,
+// border and region come from the painter's picture of the whole menu.
 class TacMenuWindowAdapter final : public TacSubclassedWindow {
  public:
   TacMenuWindowAdapter(HWND Menu, TsSkinManager* Manager);
@@ -48,5 +49,7 @@ class TacMenuWindowAdapter final : public TacSubclassedWindow {
   bool WndProc(TMessage& Message) override;
 
  private:
+  void Paint(TsSkinableMenus& Painter);
+
   std::unique_ptr<TsCommonData> FCommonData;
 };

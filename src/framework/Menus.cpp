@@ -64,7 +64,11 @@ TacPopupList& PopupList() {
 }
 
 UINT TrackSystemMenu(HMENU Menu, POINT Screen, HWND Owner) {
-  SetForegroundWindow(Owner);
+  // The menu closes on a click elsewhere only while its thread is in the
+  // foreground; the hidden owner itself must not become active, or the form
+  // the menu belongs to would look inactive while it is open.
+  const HWND active = GetActiveWindow();
+  SetForegroundWindow(active ? active : Owner);
   return static_cast<UINT>(TrackPopupMenu(Menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                                           Screen.x, Screen.y, 0, Owner, nullptr));
 }

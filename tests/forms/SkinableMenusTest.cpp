@@ -1,11 +1,16 @@
 // The menu painter: item sizes from the skin's menu metrics at two
 // resolutions, and hooking that never takes an item's own handlers away.
+#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FormsFixture.h"
 #include "base/WinHandles.h"
 #include "forms/SkinableMenus.h"
+#include "forms/WindowAdapters.h"
+#include "graphics/BlockCopy.h"
 #include "graphics/WorkBitmapDib.h"
 #include "skin/SkinData.h"
 
@@ -103,6 +108,105 @@ TEST_F(SkinableMenus, SystemCommandsAndCheckedItemsShowAMarkInTheIconColumn) {
   const std::vector<TacPixel> empty = IconColumn(painter, plain);
   EXPECT_NE(IconColumn(painter, close), empty) << "the built-in close glyph";
   EXPECT_NE(IconColumn(painter, checked), empty) << "the check mark";
+}
+
+// What a shown popup menu window held while its menu loop ran.
+struct ShownPopup {
+  HWND Window = nullptr;
+  RECT WindowRect{};
+  POINT ClientOrigin{};  // on the screen
+  HWND ActiveWindow = nullptr;
+  bool Adapted = false;
+  std::unique_ptr<TacWorkBitmap> Background;
+  std::unique_ptr<TacWorkBitmap> Margins;  // the client, magenta where the margins were not painted
+};
+
+std::function<void()>& TimerAction() {
+  static std::function<void()> action;
+  return action;
+}
+
+void CALLBACK RunTimerAction(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (TimerAction()) TimerAction()();
+}
+
+BOOL CALLBACK FindPopupWindow(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && std::wstring_view(name) == L"#32768") {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+TEST_F(SkinableMenus, AShownPopupIsPaintedFromOnePictureOfTheWholeMenu) {
+  TForm& form = NewForm();
+  ShowAndActivate(form);
+  TsSkinableMenus& painter = SkinableMenusOf(*manager);
+  TPopupMenu menu(nullptr);
+  menu.Items().Add("Move").SetTag(SC_MOVE);
+  menu.Items().Add("-");
+  menu.Items().Add("Close").SetShortCutText("Alt+F4");
+  painter.HookPopupMenu(menu, true, 96);
+  ShownPopup shown;
+  TimerAction() = [&] {
+    shown.ActiveWindow = GetActiveWindow();
+    EnumThreadWindows(GetCurrentThreadId(), FindPopupWindow, reinterpret_cast<LPARAM>(&shown.Window));
+    if (shown.Window) {
+      RedrawWindow(shown.Window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+      GetWindowRect(shown.Window, &shown.WindowRect);
+      ClientToScreen(shown.Window, &shown.ClientOrigin);
+      for (const auto& adapter : TacAttachment::Instance().MenuAdapters())
+        shown.Adapted |= adapter->Window() == shown.Window;
+      if (const TacWorkBitmap* background = painter.PopupBackground(shown.Window)) {
+        shown.Background = std::make_unique<TacWorkBitmap>(background->Width(), background->Height());
+        CopyPixels(*shown.Background, {0, 0}, *background, {0, 0, background->Width(), background->Height()});
+        RECT client{};
+        GetClientRect(shown.Window, &client);
+        shown.Margins = std::make_unique<TacWorkBitmap>(client.right, client.bottom);
+        shown.Margins->Fill(PixelOfColor(clFuchsia));
+        painter.PaintPopupMargins(shown.Window, WorkBitmapDC(*shown.Margins));
+        GdiFlush();
+      }
+    }
+    EndMenu();
+  };
+  // The system's own tracking runs the menu loop, which runs the timer.
+  SetTimer(nullptr, 0, 10, RunTimerAction);
+  menu.Popup(40, 40);
+  TimerAction() = nullptr;
+
+  ASSERT_NE(shown.Window, nullptr) << "the menu window was shown";
+  EXPECT_TRUE(shown.Adapted) << "the menu window has its adapter";
+  EXPECT_EQ(shown.ActiveWindow, form.Handle()) << "the form stays active while its menu is open";
+  ASSERT_TRUE(shown.Background) << "the first drawn item made the menu's picture";
+  const TacWorkBitmap& background = *shown.Background;
+  EXPECT_EQ(background.Width(), shown.WindowRect.right - shown.WindowRect.left);
+  EXPECT_EQ(background.Height(), shown.WindowRect.bottom - shown.WindowRect.top);
+  const TacSkinData& skin = manager->CommonSkinData();
+  const TsGeneralData& section = skin.gd[static_cast<size_t>(skin.GetSkinIndex("MAINMENU"))];
+  const TsGeneralData& icoLine = skin.gd[static_cast<size_t>(skin.GetSkinIndex("ICOLINE"))];
+  const int32_t h = background.Height(), w = background.Width();
+  EXPECT_EQ(background.Pixel(0, h / 2), WithAlpha(PixelOfColor(section.Props[0].BorderColor), 255)) << "the border, left";
+  EXPECT_EQ(background.Pixel(w - 1, h / 2), WithAlpha(PixelOfColor(section.Props[0].BorderColor), 255)) << "the border, right";
+  EXPECT_EQ(background.Pixel(3, h / 2), WithAlpha(PixelOfColor(icoLine.Props[0].Color), 255)) << "the icon column";
+  EXPECT_EQ(background.Pixel(w - 4, h / 2), WithAlpha(PixelOfColor(section.Props[0].Color), 255)) << "the body";
+
+  // The margins come from the picture; the items' own pixels are left to the items.
+  ASSERT_TRUE(shown.Margins);
+  const POINT origin{shown.ClientOrigin.x - shown.WindowRect.left, shown.ClientOrigin.y - shown.WindowRect.top};
+  int32_t margins = 0;
+  for (int32_t y = 0; y < shown.Margins->Height(); ++y)
+    for (int32_t x = 0; x < shown.Margins->Width(); ++x)
+      if (shown.Margins->Pixel(x, y) != PixelOfColor(clFuchsia)) {
+        ++margins;
+        EXPECT_EQ(shown.Margins->Pixel(x, y) & 0xFFFFFFu, background.Pixel(x + origin.x, y + origin.y) & 0xFFFFFFu);
+      }
+  EXPECT_LT(margins, shown.Margins->Width() * shown.Margins->Height()) << "the items were left out";
+  EXPECT_FALSE(IsWindow(shown.Window));
+  EXPECT_TRUE(TacAttachment::Instance().MenuAdapters().empty());
+  EXPECT_EQ(painter.PopupBackground(shown.Window), nullptr) << "the picture went with the window";
 }
 
 }  // namespace
