@@ -152,6 +152,7 @@ void TsSkinProvider::DropSysMenu(POINT Screen) {
   TsSkinManager* manager = SkinManager();
   if (manager && manager->SkinnedPopups()) {
     FSystemMenu->UpdateItems();
+    if (FMakeSkinMenu) FSystemMenu->MakeSkinItems();
     SkinableMenusOf(*manager).HookPopupMenu(*FSystemMenu, true, Form->PixelsPerInch());
     FSystemMenu->Popup(Screen.x, Screen.y);
     return;

@@ -1,5 +1,6 @@
 #include "forms/SystemMenu.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "base/StrUtils.h"
 #include "forms/SkinProvider.h"
 #include "framework/Application.h"
+#include "framework/Strings.h"
+#include "manager/SkinManager.h"
 
 namespace {
 
@@ -23,6 +26,11 @@ TacCommandText CommandText(HMENU Menu, UINT Command, bool ByPosition = false) {
   if (tab == std::string::npos) return {whole, {}};
   return {whole.substr(0, tab), whole.substr(tab + 1)};
 }
+
+const std::string kSkinSelectItem = "SkinSelectItem";
+const std::string kSkinSelectLine = "SkinSelectLine";
+// A long list of skins is shown in columns of this many.
+constexpr size_t kSkinsPerColumn = 20;
 
 bool IsStandardCommand(UINT Command) { return Command >= 0xF000 && Command <= 0xF1FF; }
 
@@ -173,4 +181,34 @@ bool TsSystemMenu::EnabledClose() {
   if (!menu) return HasSystemMenuIcon();
   const UINT state = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
   return state != static_cast<UINT>(-1) && !(state & (MF_DISABLED | MF_GRAYED));
+}
+
+void TsSystemMenu::MakeSkinItems() {
+  TMenuItem& items = Items();
+  for (size_t i = items.Count(); i-- > 0;)
+    if (items.Items(i)->Name() == kSkinSelectItem || items.Items(i)->Name() == kSkinSelectLine) items.Delete(i);
+  TsSkinManager* manager = FOwner.SkinManager();
+  if (!manager) return;
+  TStringList names;
+  manager->GetSkinNames(names);
+  if (names.Count() == 0) return;
+  auto list = std::make_unique<TMenuItem>();
+  list->SetName(kSkinSelectItem);
+  list->SetCaption("Skin");
+  for (size_t i = 0; i < names.Count(); ++i) {
+    const std::string name = names[i];
+    TMenuItem& skin = list->Add(name);
+    skin.SetName(kSkinSelectItem + std::to_string(i));
+    skin.SetRadioItem(true);
+    const bool current = name == manager->SkinName();
+    skin.SetChecked(current);
+    skin.SetDefault(current);
+    skin.SetBreak(i > 0 && i % kSkinsPerColumn == 0);
+    skin.OnClick = [manager, name](TObject*) { manager->SetSkinName(name); };
+  }
+  auto line = std::make_unique<TMenuItem>();
+  line->SetName(kSkinSelectLine);
+  line->SetCaption("-");
+  items.Insert(0, std::move(line));
+  items.Insert(0, std::move(list));
 }

@@ -23,6 +23,9 @@ class TsSystemMenu : public TPopupMenu {
   // Shows and enables the standard items as the form stands now; Full
   // builds them again first.
   void UpdateItems(bool Full = false);
+  // Puts a first item "SkinSelectItem" in front that lists the manager's
+  // skins, the current one checked; choosing one switches to it.
+  void MakeSkinItems();
 
   bool VisibleRestore();
   bool VisibleSize();

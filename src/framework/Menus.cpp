@@ -30,6 +30,12 @@ class TacPopupList final : public TacWindowHost {
             return;
           }
         break;
+      case WM_INITMENUPOPUP:
+        if (Shown && Shown->InitSubMenu(reinterpret_cast<HMENU>(Message.WParam))) {
+          Message.Result = 0;
+          return;
+        }
+        break;
       case WM_DRAWITEM:
         if (auto* draw = LParamPointer<DRAWITEMSTRUCT>(Message); draw && draw->CtlType == ODT_MENU)
           if (TMenuItem* item = Shown ? Shown->FindItemData(draw->itemData) : nullptr) {
@@ -69,8 +75,10 @@ UINT TrackSystemMenu(HMENU Menu, POINT Screen, HWND Owner) {
   // the menu belongs to would look inactive while it is open.
   const HWND active = GetActiveWindow();
   SetForegroundWindow(active ? active : Owner);
-  return static_cast<UINT>(TrackPopupMenu(Menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                                          Screen.x, Screen.y, 0, Owner, nullptr));
+  UINT flags = TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON;
+  // The system's slide-in would show an owner-drawn menu before its window is painted as a whole.
+  if (const TPopupMenu* shown = PopupList().Shown; shown && shown->OwnerDraw()) flags |= TPM_NOANIMATION;
+  return static_cast<UINT>(TrackPopupMenu(Menu, flags, Screen.x, Screen.y, 0, Owner, nullptr));
 }
 
 TPopupMenu::TacMenuTracker& MenuTracker() {
@@ -115,8 +123,14 @@ TMenuItem& TMenuItem::Add(const std::string& Caption) {
   return Add(std::move(item));
 }
 
+TMenuItem& TMenuItem::Insert(size_t Index, std::unique_ptr<TMenuItem> Item) {
+  Item->FParent = this;
+  return **FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(std::min(Index, FItems.size())), std::move(Item));
+}
+
 void TMenuItem::Click() {
-  if (OnClick) OnClick(this);
+  // The handler runs from a copy: what it does may free this item.
+  if (const TNotifyEvent handler = OnClick) handler(this);
 }
 
 void TMenuItem::MeasureItem(TCanvas& Canvas, int32_t& Width, int32_t& Height) {
@@ -175,11 +189,15 @@ UINT TPopupMenu::Track(HMENU Menu, POINT Screen, HWND Owner) { return MenuTracke
 
 HMENU TPopupMenu::Build(const TMenuItem& Parent) {
   const HMENU menu = CreatePopupMenu();
-  if (!menu) return nullptr;
+  if (menu) Fill(menu, Parent);
+  return menu;
+}
+
+void TPopupMenu::Fill(HMENU Menu, const TMenuItem& Parent) {
   for (size_t i = 0; i < Parent.Count(); ++i) {
     TMenuItem& item = *Parent.Items(i);
     if (!item.Visible()) continue;
-    FCommands.push_back(&item);
+    FCommands.push_back({&item, Menu});
     std::wstring text = Utf8ToWide(item.Caption());
     if (!item.ShortCutText().empty()) text += L"\t" + Utf8ToWide(item.ShortCutText());
     MENUITEMINFOW info{};
@@ -200,24 +218,51 @@ HMENU TPopupMenu::Build(const TMenuItem& Parent) {
     if (item.Count() > 0) {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = Build(item);
+      if (info.hSubMenu) FSubMenus.push_back({info.hSubMenu, Menu, &item});
     }
-    InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+    InsertMenuItemW(Menu, static_cast<UINT>(GetMenuItemCount(Menu)), TRUE, &info);
   }
-  return menu;
+}
+
+// The items of a menu about to be filled again, and of its sub-menus, which
+// go with it, answer no command any more.
+void TPopupMenu::Forget(HMENU Menu) {
+  for (TacShownCommand& command : FCommands)
+    if (command.Menu == Menu) command.Item = nullptr;
+  std::vector<HMENU> nested;
+  for (const TacShownSubMenu& sub : FSubMenus)
+    if (sub.Parent == Menu) nested.push_back(sub.Menu);
+  std::erase_if(FSubMenus, [Menu](const TacShownSubMenu& sub) { return sub.Parent == Menu; });
+  for (const HMENU sub : nested) Forget(sub);
+}
+
+bool TPopupMenu::InitSubMenu(HMENU SubMenu) {
+  const auto it = std::find_if(FSubMenus.begin(), FSubMenus.end(),
+                               [SubMenu](const TacShownSubMenu& sub) { return sub.Menu == SubMenu; });
+  if (it == FSubMenus.end()) return false;
+  TMenuItem& item = *it->Item;
+  item.Click();
+  Forget(SubMenu);
+  while (GetMenuItemCount(SubMenu) > 0) DeleteMenu(SubMenu, 0, MF_BYPOSITION);
+  Fill(SubMenu, item);
+  return true;
 }
 
 TMenuItem* TPopupMenu::FindCommand(UINT Command) const {
-  return Command >= 1 && Command <= FCommands.size() ? FCommands[Command - 1] : nullptr;
+  return Command >= 1 && Command <= FCommands.size() ? FCommands[Command - 1].Item : nullptr;
 }
 
 TMenuItem* TPopupMenu::FindItemData(ULONG_PTR Data) const {
-  const auto it = std::find(FCommands.begin(), FCommands.end(), reinterpret_cast<TMenuItem*>(Data));
-  return it == FCommands.end() ? nullptr : *it;
+  const auto it = std::find_if(FCommands.begin(), FCommands.end(), [Data](const TacShownCommand& command) {
+    return command.Item && reinterpret_cast<ULONG_PTR>(command.Item) == Data;
+  });
+  return it == FCommands.end() ? nullptr : it->Item;
 }
 
 bool TPopupMenu::Popup(int32_t X, int32_t Y) {
   if (OnPopup) OnPopup(this);
   FCommands.clear();
+  FSubMenus.clear();
   const HMENU menu = Build(FItems);
   if (!menu) return false;
   TacPopupList& list = PopupList();
@@ -228,6 +273,7 @@ bool TPopupMenu::Popup(int32_t X, int32_t Y) {
   DestroyMenu(menu);
   TMenuItem* chosen = FindCommand(command);
   FCommands.clear();
+  FSubMenus.clear();
   if (!chosen || !chosen->Enabled()) return false;
   chosen->Click();
   return true;

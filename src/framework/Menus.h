@@ -59,6 +59,9 @@ class TMenuItem : public TComponent {
   TMenuItem& Add(std::unique_ptr<TMenuItem> Item);
   // A new item with this caption at the end.
   TMenuItem& Add(const std::string& Caption);
+  // Takes the item over at Index (at most Count()); it must have no owner.
+  TMenuItem& Insert(size_t Index, std::unique_ptr<TMenuItem> Item);
+  void Delete(size_t Index) { FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(Index)); }
   void Clear() { FItems.clear(); }
 
   virtual void Click();
@@ -97,6 +100,10 @@ class TPopupMenu : public TComponent {
   // The item an owner-draw message of the menu shown now names, or null for
   // data that is not one of its items.
   TMenuItem* FindItemData(ULONG_PTR Data) const;
+  // A sub-menu of the menu shown now is about to open: its item's Click
+  // lets the program change the sub-items, which are then shown as they are.
+  // False for a menu that is not one of this menu's sub-menus.
+  bool InitSubMenu(HMENU SubMenu);
 
   // Shows a built menu and answers the command chosen (0 for none); tests
   // put their own in place of the system's modal tracking.
@@ -105,10 +112,22 @@ class TPopupMenu : public TComponent {
   static UINT Track(HMENU Menu, POINT Screen, HWND Owner);
 
  private:
+  struct TacShownCommand {
+    TMenuItem* Item;  // null once its menu was filled again
+    HMENU Menu;
+  };
+  struct TacShownSubMenu {
+    HMENU Menu, Parent;
+    TMenuItem* Item;
+  };
   HMENU Build(const TMenuItem& Parent);
+  void Fill(HMENU Menu, const TMenuItem& Parent);
+  void Forget(HMENU Menu);
 
   TMenuItem FItems;
   bool FOwnerDraw = false;
-  // While the menu is shown: the command of each item.
-  std::vector<TMenuItem*> FCommands;
+  // While the menu is shown: the command of each item (its position plus 1),
+  // and the sub-menus built for items with sub-items.
+  std::vector<TacShownCommand> FCommands;
+  std::vector<TacShownSubMenu> FSubMenus;
 };

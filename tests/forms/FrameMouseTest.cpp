@@ -8,6 +8,7 @@
 
 #include "../framework/MenuEntries.h"
 #include "FormsFixture.h"
+#include "base/FileUtils.h"
 #include "base/StrUtils.h"
 #include "core/StateFade.h"
 #include "forms/HitCodes.h"
@@ -245,6 +246,58 @@ TEST_F(FrameMouse, TheWindowMenuShowsWhatTheFormsStyleAndStateAllow) {
   Application().ProcessMessages();
   EXPECT_EQ(seen, 0x120u);
   sizeable.WindowProc = saved;
+}
+
+TEST_F(FrameMouse, WithTheSkinMenuTheWindowMenuListsTheSkinsInColumnsAndChoosingOneSwitchesToIt) {
+  const std::vector<uint8_t> orvale = ReadFileBytes(std::string(ORVALE_ROOT) + "/Orvale.asz");
+  for (int i = 1; i <= 20; ++i) {
+    auto& copy = dynamic_cast<TsStoredSkinItem&>(manager->InternalSkins().Add());
+    copy.Skin().Name = "Copy " + std::to_string(i) + " (internal)";
+    copy.SetData(orvale);
+  }
+  Open();
+  provider->SetMakeSkinMenu(true);
+  std::vector<MenuEntry> top, skins;
+  std::wstring chosen;
+  TPopupMenu::SetTracker([&](HMENU built, POINT, HWND) {
+    top.clear();
+    skins.clear();
+    for (UINT i = 0; i < static_cast<UINT>(GetMenuItemCount(built)); ++i) top.push_back(Entry(built, i));
+    const HMENU sub = GetSubMenu(built, 0);
+    for (UINT i = 0; sub && i < static_cast<UINT>(GetMenuItemCount(sub)); ++i) skins.push_back(Entry(sub, i));
+    for (const MenuEntry& skin : skins)
+      if (skin.Text == chosen) return skin.Command;
+    return 0u;
+  });
+  const auto entryOf = [&](const std::wstring& text) {
+    const auto it = std::find_if(skins.begin(), skins.end(), [&](const MenuEntry& e) { return e.Text == text; });
+    return it == skins.end() ? MenuEntry{} : *it;
+  };
+
+  chosen = L"Copy 3 (internal)";
+  provider->DropSysMenu({100, 100});
+  Application().ProcessMessages();
+  ASSERT_GE(top.size(), 3u);
+  EXPECT_TRUE(top[0].HasSubMenu);
+  EXPECT_TRUE(top[1].Line());
+  EXPECT_EQ(top[2].Text, L"&Restore");
+  ASSERT_EQ(skins.size(), 21u);
+  const MenuEntry current = entryOf(L"Orvale (internal)");
+  EXPECT_TRUE(current.Type & MFT_RADIOCHECK);
+  EXPECT_TRUE(current.State & MFS_CHECKED);
+  EXPECT_TRUE(current.State & MFS_DEFAULT);
+  EXPECT_FALSE(entryOf(L"Copy 3 (internal)").State & MFS_CHECKED);
+  EXPECT_TRUE(skins[20].Type & MFT_MENUBREAK) << "twenty skins to a column";
+  EXPECT_FALSE(skins[19].Type & MFT_MENUBREAK);
+  EXPECT_EQ(manager->SkinName(), "Copy 3 (internal)");
+
+  // Dropped again: one list, the new skin checked.
+  chosen.clear();
+  provider->DropSysMenu({100, 100});
+  EXPECT_TRUE(top[0].HasSubMenu);
+  EXPECT_FALSE(top[2].HasSubMenu);
+  EXPECT_TRUE(entryOf(L"Copy 3 (internal)").State & MFS_CHECKED);
+  EXPECT_FALSE(entryOf(L"Orvale (internal)").State & MFS_CHECKED);
 }
 
 TEST_F(FrameMouse, WithTheBorderWindowTheShadowBesideAndAboveTheTitleIsTransparent) {

@@ -119,4 +119,36 @@ TEST_F(Menus, OwnerDrawingIsAnsweredOnlyForTheMenusOwnItems) {
   EXPECT_EQ(drawn, 1);
 }
 
+TEST_F(Menus, ASubMenuAboutToOpenIsFilledAgainFromItsItemsAfterItsItemsClick) {
+  TMenuItem& skins = *menu.Items().Items(3);
+  int threeClicks = 0;
+  skins.OnClick = [&](TObject*) {
+    skins.Items(0)->SetChecked(false);
+    skins.Items(1)->SetChecked(true);
+    skins.Add("Three").OnClick = [&](TObject*) { ++threeClicks; };
+  };
+  std::vector<MenuEntry> before, after;
+  TPopupMenu::SetTracker([&](HMENU built, POINT, HWND owner) {
+    const HMENU sub = GetSubMenu(built, 2);
+    for (UINT i = 0; i < static_cast<UINT>(GetMenuItemCount(sub)); ++i) before.push_back(Entry(sub, i));
+    // A menu that is none of ours is left alone.
+    const HMENU stranger = CreatePopupMenu();
+    SendMessageW(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(stranger), 0);
+    DestroyMenu(stranger);
+    SendMessageW(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), 2);
+    for (UINT i = 0; i < static_cast<UINT>(GetMenuItemCount(sub)); ++i) after.push_back(Entry(sub, i));
+    // The stale command of the first filling chooses nothing.
+    EXPECT_EQ(menu.FindCommand(before.at(0).Command), nullptr);
+    return after.empty() ? 0u : after.back().Command;
+  });
+  EXPECT_TRUE(menu.Popup(0, 0));
+  ASSERT_EQ(before.size(), 2u);
+  EXPECT_TRUE(before[0].State & MFS_CHECKED);
+  ASSERT_EQ(after.size(), 3u) << "the item added by the click is shown";
+  EXPECT_FALSE(after[0].State & MFS_CHECKED);
+  EXPECT_TRUE(after[1].State & MFS_CHECKED);
+  EXPECT_EQ(after[2].Text, L"Three");
+  EXPECT_EQ(threeClicks, 1) << "the new item's command is routed to it";
+}
+
 }  // namespace
