@@ -207,11 +207,27 @@ TEST_F(FrameMouse, TheMenuOpensBelowTheIconAtARightClickAndForAltSpace) {
   SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, ScreenParam(click));
   EXPECT_EQ(menuPoints.size(), 2u);
 
+  // Move starts the system's keyboard move loop (Enter ends it).
+  choose = [this] { return CommandOf("&Move"); };
+  std::vector<UINT> heard;
+  const TWndMethod saved = form->WindowProc;
+  form->WindowProc = [&](TMessage& message) {
+    if (message.Msg == WM_SYSCOMMAND) heard.push_back(static_cast<UINT>(message.WParam) & 0xFFF0u);
+    if (message.Msg == WM_ENTERSIZEMOVE) heard.push_back(message.Msg);
+    saved(message);
+  };
+  SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  PostMessageW(window, WM_KEYDOWN, VK_RIGHT, 0);
+  PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+  Application().ProcessMessages();
+  form->WindowProc = saved;
+  EXPECT_EQ(heard, (std::vector<UINT>{SC_KEYMENU, SC_MOVE, WM_ENTERSIZEMOVE}));
+
   choose = [this] { return CommandOf("&Close"); };
   SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-  ASSERT_EQ(menuPoints.size(), 3u);
-  EXPECT_EQ(menuPoints[2].x, r.left + provider->BorderWidth());
-  EXPECT_EQ(menuPoints[2].y, r.top + iconHeight);
+  ASSERT_EQ(menuPoints.size(), 4u);
+  EXPECT_EQ(menuPoints[3].x, r.left + provider->BorderWidth());
+  EXPECT_EQ(menuPoints[3].y, r.top + iconHeight);
   Application().ProcessMessages();
   EXPECT_FALSE(IsWindowVisible(window)) << "Close chosen from the menu closes the window";
 }
