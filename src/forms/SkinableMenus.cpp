@@ -241,6 +241,14 @@ const TacWorkBitmap* TsSkinableMenus::PopupBackground(HWND Popup) const {
 
 void TsSkinableMenus::DrawWndBorder(HWND Popup, const TacWorkBitmap& MenuBmp) {
   SetWindowRgn(Popup, CornerCutRegion(MenuBmp), FALSE);
+  PaintNonClient(Popup, MenuBmp);
+}
+
+void TsSkinableMenus::PaintPopupNonClient(HWND Popup) {
+  if (const TacWorkBitmap* background = PopupBackground(Popup)) PaintNonClient(Popup, *background);
+}
+
+void TsSkinableMenus::PaintNonClient(HWND Popup, const TacWorkBitmap& MenuBmp) {
   RECT client{};
   GetClientRect(Popup, &client);
   const POINT origin = ClientOriginIn(Popup);

@@ -53,6 +53,8 @@ class TsSkinableMenus : public TComponent {
   // Gives the popup the region of its background without transparent
   // corner pixels and paints its non-client area from the background.
   void DrawWndBorder(HWND Popup, const TacWorkBitmap& MenuBmp);
+  // Paints the popup's non-client area from its background again, if it has one.
+  void PaintPopupNonClient(HWND Popup);
   // The system draws a popup's client into a memory context (the menu
   // window's adapter asks it to, to paint without flicker); between these,
   // items drawn into any context belong to that popup.
@@ -73,6 +75,7 @@ class TsSkinableMenus : public TComponent {
   };
   TacPopupInfo* PopupFor(HWND Popup, const RECT& Item, int32_t PPI);
   void PaintPopupBackground(TacPopupInfo& Info, int32_t PPI);
+  void PaintNonClient(HWND Popup, const TacWorkBitmap& MenuBmp);
   bool MenuSectionHasBorder();
   void DrawMark(const TMenuItem& Item, TacWorkBitmap& Bitmap, const TRect& Column, TColor Color, bool Enabled,
                 int32_t PPI);

@@ -161,8 +161,7 @@ bool TacMenuWindowAdapter::WndProc(TMessage& Message) {
       return true;
     case WM_NCPAINT:
       Message.Result = CallOldProc(Message);
-      if (const TacWorkBitmap* background = painter.PopupBackground(Window()))
-        painter.DrawWndBorder(Window(), *background);
+      painter.PaintPopupNonClient(Window());
       return true;
     case WM_NCDESTROY:
       painter.ForgetPopup(Window());
