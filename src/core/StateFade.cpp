@@ -7,6 +7,7 @@
 #include "core/CommonData.h"
 #include "core/LayeredEffects.h"
 #include "framework/WinControl.h"
+#include "framework/WindowGeometry.h"
 #include "graphics/BitmapCopy.h"
 #include "graphics/WorkBitmapDib.h"
 #include "manager/SkinManager.h"
@@ -68,13 +69,7 @@ void PutFrameOnWindow(TsCommonData* Data, const TacWorkBitmap& Frame, const TacT
   if (!window) return;
   const TacWindowDC dc(window, true);
   if (Data->FadeSparesFocusedClient && GetFocus() == window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    OffsetRect(&client, origin.x - bounds.left, origin.y - bounds.top);
+    const RECT client = ClientRectInWindow(window);
     ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
   }
   GdiFlush();

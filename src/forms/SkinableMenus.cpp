@@ -7,6 +7,7 @@
 #include "base/StrUtils.h"
 #include "forms/CornerRegion.h"
 #include "framework/Screen.h"
+#include "framework/WindowGeometry.h"
 #include "graphics/BitmapCopy.h"
 #include "graphics/BlockCopy.h"
 #include "graphics/PixelFill.h"
@@ -33,14 +34,6 @@ HWND PopupWindowOf(HDC DC) {
   const HWND window = WindowFromDC(DC);
   wchar_t name[16] = {};
   return window && GetClassNameW(window, name, 16) && std::wstring_view(name) == L"#32768" ? window : nullptr;
-}
-
-POINT ClientOriginIn(HWND Window) {
-  RECT window{};
-  GetWindowRect(Window, &window);
-  POINT origin{0, 0};
-  ClientToScreen(Window, &origin);
-  return {origin.x - window.left, origin.y - window.top};
 }
 
 std::string IcoLineSection(TsSkinManager& Manager) {
@@ -185,7 +178,7 @@ int32_t SkinBorderWidthOf(const TacSkinData& Skin, const TsGeneralData& Menu) {
   return std::max(Menu.BorderRadius / 2 - 4, 0);
 }
 
-void TsSkinableMenus::PaintPopupBackground(TacPopupInfo& Info, int32_t PPI) {
+void TsSkinableMenus::PaintPopupBackground(TacPopupInfo& Info, int32_t FirstItemLeft, int32_t PPI) {
   TacWorkBitmap& bitmap = *Info.Background;
   const TacSkinData& skin = FManager.CommonSkinData(PPI);
   const TRect all{0, 0, bitmap.Width(), bitmap.Height()};
@@ -193,8 +186,9 @@ void TsSkinableMenus::PaintPopupBackground(TacPopupInfo& Info, int32_t PPI) {
   const TsGeneralData* menu = SectionOf(skin, menuIndex);
   const int32_t margin = MulDiv(Margin, PPI, 96), spacing = MulDiv(Spacing, PPI, 96);
   const int32_t border = menu ? SkinBorderWidthOf(skin, *menu) : 0;
-  Info.ColumnRight = std::max(Info.ColumnLeft, border) + GlyphSize(PPI) + margin + spacing;
+  // The column runs from the border to where the first item's own column ends, however far the system set its items in.
   Info.ColumnLeft = border;
+  Info.ColumnRight = std::max(FirstItemLeft, border) + GlyphSize(PPI) + margin + spacing;
   if (!menu) {
     bitmap.Fill(MakePixel(255, 255, 255, 255));
     return;
@@ -225,11 +219,10 @@ TsSkinableMenus::TacPopupInfo* TsSkinableMenus::PopupFor(HWND Popup, const RECT&
     FPopups.erase(Popup);
     return nullptr;
   }
-  info.ClientOrigin = ClientOriginIn(Popup);
+  const RECT client = ClientRectInWindow(Popup);
+  info.ClientOrigin = {client.left, client.top};
   info.Items.clear();
-  // The column ends where the first item's own column does, however far the system set its items in.
-  info.ColumnLeft = info.ClientOrigin.x + Item.left;
-  PaintPopupBackground(info, PPI);
+  PaintPopupBackground(info, info.ClientOrigin.x + Item.left, PPI);
   DrawWndBorder(Popup, *info.Background);
   return &info;
 }
@@ -249,13 +242,12 @@ void TsSkinableMenus::PaintPopupNonClient(HWND Popup) {
 }
 
 void TsSkinableMenus::PaintNonClient(HWND Popup, const TacWorkBitmap& MenuBmp) {
-  RECT client{};
-  GetClientRect(Popup, &client);
-  const POINT origin = ClientOriginIn(Popup);
-  if (origin.x == 0 && origin.y == 0 && client.right >= MenuBmp.Width() && client.bottom >= MenuBmp.Height()) return;
+  const RECT client = ClientRectInWindow(Popup);
+  if (client.left == 0 && client.top == 0 && client.right >= MenuBmp.Width() && client.bottom >= MenuBmp.Height())
+    return;
   const HDC dc = GetWindowDC(Popup);
   if (!dc) return;
-  ExcludeClipRect(dc, origin.x, origin.y, origin.x + client.right, origin.y + client.bottom);
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   GdiFlush();
   BitBlt(dc, 0, 0, MenuBmp.Width(), MenuBmp.Height(), WorkBitmapDC(MenuBmp), 0, 0, SRCCOPY);
   ReleaseDC(Popup, dc);

@@ -74,7 +74,7 @@ class TsSkinableMenus : public TComponent {
     std::vector<RECT> Items;
   };
   TacPopupInfo* PopupFor(HWND Popup, const RECT& Item, int32_t PPI);
-  void PaintPopupBackground(TacPopupInfo& Info, int32_t PPI);
+  void PaintPopupBackground(TacPopupInfo& Info, int32_t FirstItemLeft, int32_t PPI);
   void PaintNonClient(HWND Popup, const TacWorkBitmap& MenuBmp);
   bool MenuSectionHasBorder();
   void DrawMark(const TMenuItem& Item, TacWorkBitmap& Bitmap, const TRect& Column, TColor Color, bool Enabled,

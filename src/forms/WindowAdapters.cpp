@@ -151,6 +151,7 @@ void TacMenuWindowAdapter::Paint(TsSkinableMenus& Painter) {
 
 bool TacMenuWindowAdapter::WndProc(TMessage& Message) {
   if (AnswerWindowSkinCommand(*FCommonData, Message)) return true;
+  if (Message.Msg != WM_PAINT && Message.Msg != WM_NCPAINT && Message.Msg != WM_NCDESTROY) return false;
   TsSkinManager* manager = FCommonData->GetSkinManager();
   if (!manager || !manager->IsActive()) return false;
   TsSkinableMenus& painter = SkinableMenusOf(*manager);

@@ -125,7 +125,8 @@ TMenuItem& TMenuItem::Add(const std::string& Caption) {
 
 TMenuItem& TMenuItem::Insert(size_t Index, std::unique_ptr<TMenuItem> Item) {
   Item->FParent = this;
-  return **FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(std::min(Index, FItems.size())), std::move(Item));
+  const auto at = FItems.begin() + static_cast<std::ptrdiff_t>(std::min(Index, FItems.size()));
+  return **FItems.insert(at, std::move(Item));
 }
 
 void TMenuItem::Click() {
@@ -254,7 +255,7 @@ TMenuItem* TPopupMenu::FindCommand(UINT Command) const {
 
 TMenuItem* TPopupMenu::FindItemData(ULONG_PTR Data) const {
   const auto it = std::find_if(FCommands.begin(), FCommands.end(), [Data](const TacShownCommand& command) {
-    return command.Item && reinterpret_cast<ULONG_PTR>(command.Item) == Data;
+    return reinterpret_cast<ULONG_PTR>(command.Item) == Data;
   });
   return it == FCommands.end() ? nullptr : it->Item;
 }
